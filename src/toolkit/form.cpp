@@ -1,0 +1,111 @@
+#include "form.h"
+
+#include "controls.h"
+#include "program.h"
+#include "seam_state.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+
+ClientArea::ClientArea(QWidget *parent, QColor back) : QWidget(parent), m_back(back) {}
+
+void ClientArea::setPicture(const Picture &picture)
+{
+    m_picture = picture;
+    rememberPicturePath(this, picture.path);
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_back);
+    if (!m_picture.pixmap.isNull())
+        painter.drawPixmap(0, 0, m_picture.pixmap);
+}
+
+Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, int backColour,
+           Frame frame)
+    : m_client(new ClientArea(this, colour(backColour))), m_clientWidth(twipsToPixels(clientWidthTwips)),
+      m_clientHeight(twipsToPixels(clientHeightTwips)), m_fixedSize(frame.fixedSize)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (frame.minimiseMaximise)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    setWindowFlags(flags);
+    setCentralWidget(m_client);
+    fitToClient();
+}
+
+void Form::fitToClient()
+{
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    resize(m_clientWidth, m_clientHeight + menuHeight);
+    if (m_fixedSize)
+        setFixedSize(m_clientWidth, m_clientHeight + menuHeight);
+}
+
+void Form::buildLayout(std::span<const ControlSpec> specs)
+{
+    buildControls(m_client, specs);
+    fitToClient();
+}
+
+void Form::Show()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        fitToClient();
+        Form_Load();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload()
+{
+    close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    m_unloaded = true;
+    QMainWindow::closeEvent(event);
+}
+
+int centredTwips(int screenTwips, int windowTwips)
+{
+    return (screenTwips - windowTwips) / 2;
+}
+
+void Form::centreOnScreen()
+{
+    QSize screen;
+    if (const auto &forced = seam::state().screenPixels)
+        screen = *forced;
+    else if (QScreen *primary = QGuiApplication::primaryScreen())
+        screen = primary->geometry().size();
+    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    const int left = centredTwips(screen.width() * TwipsPerPixel, outer.width() * TwipsPerPixel);
+    const int top = centredTwips(screen.height() * TwipsPerPixel, outer.height() * TwipsPerPixel);
+    move(left / TwipsPerPixel, top / TwipsPerPixel);
+}
+
+Timer *Form::addTimer(const QString &name, int interval, bool enabled, std::function<void()> onTick)
+{
+    auto *timer = new Timer(this, name, interval, std::move(onTick));
+    timer->setEnabled(enabled);
+    return timer;
+}
+
+void Form::onClick(QAbstractButton *button, std::function<void()> handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { runHandler(handler); });
+}

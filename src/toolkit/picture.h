@@ -1,0 +1,16 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+
+// A picture as LoadPicture returns it: the bitmap and the game path it came
+// from (controls remember the path; tests read it back).
+struct Picture
+{
+    QString path;
+    QPixmap pixmap;
+};
+
+// Loads a bitmap by the game's path, mapped onto the data folder. Pictures
+// are kept after their first load. A missing or unreadable file raises a
+// RuntimeError that names both the game's path and the file looked for.
+Picture LoadPicture(const QString &gamePath);

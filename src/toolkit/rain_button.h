@@ -1,0 +1,38 @@
+#pragma once
+#include <QAbstractButton>
+#include <QColor>
+
+// The gradient button: a caption on a fill that runs from its back colour to
+// its gradient colour (fill style 2 top to bottom, 3 left to right), with a
+// bevel, a hover highlight when mouse tracking is on, and a click.
+class RainButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    struct Look
+    {
+        QColor back;
+        QColor gradient;
+        QColor fore;
+        int backfill = 2;
+        bool mouseTrack = true;
+        QColor shadow;    // invalid: none
+        QColor highlight; // invalid: none
+    };
+
+    RainButton(QWidget *parent, const Look &look);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void enterEvent(QEnterEvent *) override;
+    void leaveEvent(QEvent *) override;
+
+private:
+    Look m_look;
+    bool m_hover = false;
+};
