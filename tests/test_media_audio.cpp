@@ -1,0 +1,217 @@
+// The command-string layer on a real mixer: SDL's disk driver writes what the
+// device plays into a file, so the tests can hear the songs and the waves.
+#include "media/mci.h"
+#include "media/media_testing.h"
+#include "media/mmedia1.h"
+#include "toolkit/audio_device.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+QTemporaryDir *outputFolder = nullptr;
+
+QString outputFile()
+{
+    return outputFolder->filePath("device.raw");
+}
+
+struct Sent
+{
+    int code;
+    QString reply;
+};
+
+Sent send(const QString &command)
+{
+    char reply[255] = {};
+    const int code = mciSendString(command.toLocal8Bit().constData(), reply, sizeof reply, 0);
+    return {code, QString::fromLocal8Bit(reply)};
+}
+
+double number(const QString &command)
+{
+    const Sent sent = send(command);
+    EXPECT_EQ(sent.code, MciOk) << qPrintable(command);
+    return sent.reply.toDouble();
+}
+
+void pause(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+qint64 writtenSoFar()
+{
+    return QFileInfo(outputFile()).size();
+}
+
+// The loudest 16-bit sample the device wrote from a byte offset on.
+int loudestFrom(qint64 offset)
+{
+    QFile file(outputFile());
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset & ~qint64(1)))
+        return -1;
+    const QByteArray data = file.readAll();
+    const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
+    int loudest = 0;
+    for (qsizetype i = 0; i < data.size() / 2; ++i)
+        loudest = std::max(loudest, std::abs(static_cast<int>(samples[i])));
+    return loudest;
+}
+
+class OnDisk : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        outputFolder = new QTemporaryDir;
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", outputFile().toLocal8Bit());
+        openAudioDevice();
+    }
+
+    static void TearDownTestSuite()
+    {
+        closeAudioDevice();
+        delete outputFolder;
+        outputFolder = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(audioDeviceOpen());
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        ASSERT_TRUE(Mix_QuerySpec(&frequency, &format, &channels));
+        ASSERT_EQ(format, AUDIO_S16SYS);
+    }
+};
+
+} // namespace
+
+TEST_F(OnDisk, ASongPlaysPausesStopsAndStartsOver)
+{
+    ASSERT_EQ(send(R"(Open "c:\program files\tumblecrag\midseven.mid" ALIAS song TYPE Sequencer wait)").code, MciOk);
+    EXPECT_EQ(send("Status song mode").reply, "stopped");
+    EXPECT_EQ(number("Status song position"), 0.0);
+    pause(300);
+    const qint64 beforePlay = writtenSoFar();
+    EXPECT_EQ(loudestFrom(0), 0);
+
+    ASSERT_EQ(send("Play song").code, MciOk);
+    pause(1500);
+    EXPECT_EQ(send("Status song mode").reply, "playing");
+    const double playing = number("Status song position");
+    EXPECT_GE(playing, 1400.0);
+    EXPECT_LE(playing, 2500.0);
+    EXPECT_GT(loudestFrom(beforePlay), 1000);
+
+    ASSERT_EQ(send("Pause song").code, MciOk);
+    EXPECT_EQ(send("Status song mode").reply, "paused");
+    const double paused = number("Status song position");
+    pause(300);
+    const qint64 whilePaused = writtenSoFar();
+    pause(300);
+    EXPECT_EQ(number("Status song position"), paused);
+    EXPECT_EQ(loudestFrom(whilePaused), 0);
+
+    ASSERT_EQ(send("Play song").code, MciOk);
+    pause(400);
+    EXPECT_GE(number("Status song position"), paused + 300);
+    ASSERT_EQ(send("Stop song").code, MciOk);
+    EXPECT_EQ(send("Status song mode").reply, "stopped");
+    const double stopped = number("Status song position");
+    pause(300);
+    EXPECT_EQ(number("Status song position"), stopped);
+
+    ASSERT_EQ(send("Seek song to start").code, MciOk);
+    EXPECT_EQ(number("Status song position"), 0.0);
+    EXPECT_EQ(send("Status song mode").reply, "stopped");
+    ASSERT_EQ(send("Close song").code, MciOk);
+    EXPECT_EQ(send("Status song mode").code, MciUnknownDevice);
+}
+
+TEST_F(OnDisk, EachSongLastsAboutItsSlot)
+{
+    struct Song
+    {
+        const char *file;
+        double slotSeconds;
+    };
+    const Song songs[] = {{"midseven.mid", 66}, {"midone.mid", 180}, {"midtwo.mid", 179},
+                          {"midthree.mid", 49}, {"midfour.mid", 126}};
+    for (const Song &song : songs) {
+        const QString open = QStringLiteral(R"(Open "c:\program files\tumblecrag\%1" ALIAS song TYPE Sequencer wait)")
+                                 .arg(QLatin1String(song.file));
+        ASSERT_EQ(send(open).code, MciOk) << song.file;
+        const double length = number("Status song length");
+        EXPECT_GE(length, song.slotSeconds * 1000 * 0.8) << song.file;
+        EXPECT_LE(length, song.slotSeconds * 1000 * 1.1) << song.file;
+        send("Close song");
+    }
+}
+
+TEST_F(OnDisk, AWaveWithWaitPlaysToItsEndBeforeTheCallReturns)
+{
+    ASSERT_EQ(send(R"(Open "C:\Windows\media\Jungle Restore Up.wav" ALIAS jingle TYPE Waveaudio wait)").code, MciOk);
+    const double length = number("Status jingle length");
+    ASSERT_GT(length, 100.0);
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(send("Play jingle wait").code, MciOk);
+    EXPECT_GE(clock.elapsed(), length - 50);
+    EXPECT_EQ(send("Status jingle mode").reply, "stopped");
+    EXPECT_EQ(number("Status jingle position"), std::round(length));
+
+    ASSERT_EQ(send(QStringLiteral("Seek jingle to %1").arg(length / 2)).code, MciOk);
+    EXPECT_EQ(number("Status jingle position"), std::round(length / 2));
+    clock.restart();
+    ASSERT_EQ(send("Play jingle wait").code, MciOk);
+    EXPECT_GE(clock.elapsed(), length / 2 - 50);
+    EXPECT_LT(clock.elapsed(), length - 50);
+}
+
+TEST_F(OnDisk, TheMediaPlayerPlaysTheFirstSongInTheBackground)
+{
+    MMedia1 player;
+    player.mmOpen("c:\\program files\\tumblecrag\\midseven.mid");
+    EXPECT_EQ(player.Status(), "stopped");
+    EXPECT_GT(player.Length(), 30000.0f);
+
+    QElapsedTimer clock;
+    clock.start();
+    player.mmPlay();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(player.Status(), "playing");
+    pause(500);
+    EXPECT_GT(player.Position(), 0.0f);
+    player.mmStop();
+    EXPECT_EQ(player.Status(), "stopped");
+    player.mmClose();
+}
+
+TEST_F(OnDisk, FilesThatCannotPlayFailQuietly)
+{
+    EXPECT_EQ(send(R"(Open "c:\program files\tumblecrag\nosuch.mid" ALIAS gone TYPE Sequencer wait)").code,
+              MciCannotOpenFile);
+    EXPECT_EQ(send("Status gone mode").reply, "not ready");
+    EXPECT_EQ(send(R"(Open "c:\program files\tumblecrag\LED.bmp" ALIAS picture TYPE Sequencer wait)").code,
+              MciCannotOpenFile);
+    EXPECT_EQ(send("Play picture").code, MciNotReady);
+    EXPECT_EQ(send(R"(Open "c:\program files\tumblecrag\LED.bmp" ALIAS noise TYPE Waveaudio wait)").code,
+              MciCannotOpenFile);
+    EXPECT_EQ(send(R"(Open c:\clips\intro.avi ALIAS clip TYPE AviVideo wait)").code, MciUnsupportedType);
+    EXPECT_EQ(send("Status clip mode").reply, "not ready");
+}
