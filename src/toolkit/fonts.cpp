@@ -22,7 +22,7 @@ Substitute substituteFor(const QString &face)
         {"britannictlig", {"DejaVu Serif", -1, false}},
         {"litterbox icg", {"DejaVu Sans", -1, false}},
         {"agaramond", {"Liberation Serif", -1, false}},
-        {"nuptialscript", {"DejaVu Serif", -1, true}},
+        {"nuptialscript", {"Liberation Serif", -1, true}},
     };
     return map.value(face.toLower(), {"Liberation Sans", -1, false});
 }

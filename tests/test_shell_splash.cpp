@@ -1,0 +1,99 @@
+// The splash window: centred at start, ENTER opening the table, the close
+// box ending the program.
+#include "shell/frnTumblecragSplash.h"
+#include "table_fixture.h"
+
+#include <QTimer>
+
+namespace {
+
+frnTumblecragSplash &openSplash()
+{
+    frnTumblecragSplash &splash = form<frnTumblecragSplash>();
+    splash.Show();
+    return splash;
+}
+
+void dropClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<QWidget *> openWindows()
+{
+    QList<QWidget *> open;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible())
+            open.append(widget);
+    return open;
+}
+
+} // namespace
+
+TEST(Splash, ShowsItsLayoutCentredOnScreensOfTwoSizes)
+{
+    // 1024 x 768 pixels are 15360 x 11520 twips; the client is 6180 x 4425:
+    // left (15360 - 6180) \ 2 = 4590 twips, top (11520 - 4425) \ 2 = 3547.
+    seam::setScreenSize(1024, 768);
+    frnTumblecragSplash *splash = &openSplash();
+    EXPECT_EQ(splash->pos(), QPoint(4590 / 15, 3547 / 15));
+    EXPECT_EQ(splash->client()->size(), QSize(412, 295));
+    EXPECT_EQ(splash->windowTitle(), "Tumble Crag Splash Screen");
+    EXPECT_TRUE(splash->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(splash->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(splash->minimumSize(), splash->maximumSize()) << "the frame is sizable";
+    EXPECT_EQ(seam::picturePath(splash->client()), storedPicturePath("splash-texture.bmp"));
+    EXPECT_EQ(seam::picturePath(splash->Picture1), storedPicturePath("splash-die.bmp"));
+    EXPECT_EQ(splash->cmdEnter->Caption(), "ENTER");
+    EXPECT_EQ(splash->Label2->Caption(), "Tumble Crag");
+    EXPECT_EQ(splash->Label6->Caption(), "My soul thirsts for God, for the living God");
+    EXPECT_EQ(splash->Label7->Caption(), "Psalms 42:2 ");
+    EXPECT_EQ(splash->Label3->Caption(), "WIN95/98");
+    EXPECT_EQ(splash->Label4->Caption(), "VERV 1.40");
+
+    splash->Unload();
+    dropClosedWindows();
+
+    // 1920 x 1080: left (28800 - 6180) \ 2 = 11310, top (16200 - 4425) \ 2 = 5887.
+    seam::setScreenSize(1920, 1080);
+    splash = &openSplash();
+    EXPECT_EQ(splash->pos(), QPoint(11310 / 15, 5887 / 15));
+    EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
+}
+
+TEST(Splash, EnterLeavesExactlyTheTableOpenWithAFreshGame)
+{
+    frnTumblecragSplash &splash = openSplash();
+    ASSERT_EQ(existingForm<frmTumblecrag>(), nullptr);
+
+    click(splash.cmdEnter);
+    dropClosedWindows();
+
+    frmTumblecrag *table = existingForm<frmTumblecrag>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(existingForm<frnTumblecragSplash>(), nullptr);
+    EXPECT_EQ(openWindows(), QList<QWidget *>{table});
+    EXPECT_TRUE(table->isLoaded());
+    EXPECT_EQ(table->txtRollOfDice->text(), "READY");
+    EXPECT_EQ(dice(), (std::array<int, 5>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(Module1.RollCount, 0);
+    EXPECT_EQ(table->txtGrandTotal->text(), "");
+    EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
+}
+
+TEST(Splash, ClosingItWithoutEnterEndsTheProgram)
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+    openSplash();
+    // The close box, then the event loop as the program runs it: it must end
+    // by itself once the splash is gone.
+    QTimer::singleShot(0, [] { form<frnTumblecragSplash>().close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    const int status = QApplication::exec();
+    dropClosedWindows();
+
+    EXPECT_EQ(status, 0) << "the event loop did not end when the last window closed";
+    EXPECT_TRUE(openWindows().isEmpty());
+    EXPECT_EQ(existingForm<frnTumblecragSplash>(), nullptr);
+    EXPECT_EQ(existingForm<frmTumblecrag>(), nullptr);
+}
