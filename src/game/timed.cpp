@@ -60,7 +60,7 @@ void frmTumblecrag::TimerValue_Click()
     const std::optional<Integer> limit = secondsIn(answer);
     if (!limit) {
         MsgBox(QStringLiteral("Enter a whole number of seconds from %1 to %2.").arg(Integer::Min).arg(Integer::Max),
-               vbOKOnly, Title);
+               vbOKOnly | vbExclamation, Title);
         return;
     }
     Module1.TimeLimit = *limit;

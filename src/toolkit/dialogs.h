@@ -6,6 +6,7 @@ constexpr int vbOKOnly = 0;
 constexpr int vbYesNo = 4;
 constexpr int vbCritical = 16;
 constexpr int vbQuestion = 32;
+constexpr int vbExclamation = 48;
 constexpr int vbOK = 1;
 constexpr int vbYes = 6;
 constexpr int vbNo = 7;

@@ -58,3 +58,8 @@ void setDice(std::array<int, 5> faces)
     Module1.Die4 = faces[3];
     Module1.Die5 = faces[4];
 }
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

@@ -30,3 +30,6 @@ bool shown(const QWidget *control);
 std::array<int, 5> dice();
 std::array<int, 5> holds();
 void setDice(std::array<int, 5> faces);
+
+// Readable QString values in failure messages.
+void PrintTo(const QString &text, std::ostream *out);
