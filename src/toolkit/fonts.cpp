@@ -10,6 +10,7 @@ struct Substitute
     const char *family;
     int weight;
     bool italic;
+    double scale = 1.0; // script faces look smaller than their size says
 };
 
 Substitute substituteFor(const QString &face)
@@ -22,7 +23,7 @@ Substitute substituteFor(const QString &face)
         {"britannictlig", {"DejaVu Serif", -1, false}},
         {"litterbox icg", {"DejaVu Sans", -1, false}},
         {"agaramond", {"Liberation Serif", -1, false}},
-        {"nuptialscript", {"Liberation Serif", -1, true}},
+        {"nuptialscript", {"Liberation Serif", -1, true, 0.85}},
     };
     return map.value(face.toLower(), {"Liberation Sans", -1, false});
 }
@@ -33,7 +34,7 @@ QFont makeFont(const FontSpec &spec)
 {
     const Substitute sub = substituteFor(QString::fromLatin1(spec.face));
     QFont font(QString::fromLatin1(sub.family));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * 96.0 / 72.0))));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * sub.scale * 96.0 / 72.0))));
     if (sub.weight >= 0)
         font.setWeight(static_cast<QFont::Weight>(sub.weight));
     if (spec.bold)

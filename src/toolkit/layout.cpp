@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "rain_button.h"
 
+#include <QFontMetrics>
 #include <cmath>
 
 QColor colour(int rgb)
@@ -127,6 +128,13 @@ QWidget *create(QWidget *client, const ControlSpec &spec)
     if (spec.kind != Kind::Shape && spec.kind != Kind::Line) {
         widget->setFont(makeFont(spec.font));
         applyColours(widget, spec);
+    }
+    // A substitute face may stand a little taller than the old one; a
+    // one-line label grows to keep its descenders.
+    if (spec.kind == Kind::Label && spec.transparent) {
+        const int lineHeight = QFontMetrics(widget->font()).height();
+        if (widget->height() < lineHeight && widget->height() > lineHeight / 2)
+            widget->resize(widget->width(), lineHeight);
     }
     if (spec.picture) {
         const Picture picture = LoadPicture(storedPicturePath(spec.picture));
