@@ -7,10 +7,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
-ClientArea::ClientArea(QWidget *parent, QColor back) : QWidget(parent), m_back(back) {}
+ClientArea::ClientArea(QWidget *parent, QColor back) : QWidget(parent), m_back(back)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void ClientArea::setPicture(const Picture &picture)
 {
@@ -19,12 +23,14 @@ void ClientArea::setPicture(const Picture &picture)
     update();
 }
 
-void ClientArea::paintEvent(QPaintEvent *)
+void ClientArea::paintEvent(QPaintEvent *event)
 {
+    // The marquee repaints a small patch every other tick: paint only that.
     QPainter painter(this);
-    painter.fillRect(rect(), m_back);
+    const QRect patch = event->rect();
+    painter.fillRect(patch, m_back);
     if (!m_picture.pixmap.isNull())
-        painter.drawPixmap(0, 0, m_picture.pixmap);
+        painter.drawPixmap(patch.topLeft(), m_picture.pixmap, patch);
 }
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, int backColour,
