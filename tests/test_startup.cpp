@@ -90,6 +90,7 @@ TEST(StartUp, TheWindowCarriesItsLayout)
     EXPECT_EQ(table.Label1[8]->geometry(), twips(600, 3360, 2415, 255));
     EXPECT_EQ(table.Label1[2]->text(), "Threes = 3 ");
     EXPECT_EQ(table.Label1[8]->palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xFF));
+    EXPECT_EQ(table.Label1[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(table.lblPlayer1ace->geometry(), twips(3120, 480, 855, 255));
     EXPECT_EQ(table.txtQuorvex100c->geometry(), twips(4080, 6600, 855, 285));
     EXPECT_EQ(table.txtGrandTotal->palette().color(QPalette::Base), QColor(0xFF, 0xC0, 0xFF));
@@ -155,6 +156,16 @@ TEST(NewGame, InTheMiddleOfATurnClearsTheTurnButKeepsWhatItShould)
     table.picDiceRack2->show();
     table.picPicture2->hide();
     table.txtChance->setText(" 19");
+    Module1.ComputerGameOn = 1;
+    const std::initializer_list<QWidget *> modeControls = {
+        table.lblTimerDisplay, table.RainButton15, table.Shape2, table.lblComputerScored, table.lblCompScore,
+        table.btnPlayerNotice, table.RainButton12, table.RainButton13, table.RainButton14, table.Line2,
+        table.Image1, table.Image2, table.imgPlayer[10], table.imgComp[10]};
+    for (QWidget *control : modeControls)
+        control->show();
+    for (Timer *running : {table.timGameOver, table.timInvalidEntry, table.timGameTimer})
+        running->setEnabled(true);
+    table.timMarque->setEnabled(false);
     const QString faceBefore = seam::picturePath(table.picPicture1);
     seam::clearSounds();
 
@@ -167,6 +178,9 @@ TEST(NewGame, InTheMiddleOfATurnClearsTheTurnButKeepsWhatItShould)
     EXPECT_EQ(Module1.PlayerAcesUsed.value(), 0);
     EXPECT_EQ(Module1.CompChanceUsed.value(), 0);
     EXPECT_EQ(Module1.SlotWinnings.value(), 0);
+    EXPECT_EQ(Module1.ComputerGameOn.value(), 0);
+    for (QWidget *control : modeControls)
+        EXPECT_FALSE(shown(control)) << qPrintable(control->objectName());
     EXPECT_EQ(Module1.ZeroEntryArmed.value(), 1);
     EXPECT_EQ(Module1.WhoseTurn, "computer");
     EXPECT_EQ(Module1.BonusPlayOn.value(), 1);
@@ -181,6 +195,8 @@ TEST(NewGame, InTheMiddleOfATurnClearsTheTurnButKeepsWhatItShould)
     EXPECT_FALSE(shown(table.BonusButton));
     EXPECT_TRUE(seam::timerEnabled(&table, "timMarque"));
     EXPECT_FALSE(seam::timerEnabled(&table, "timGameTimer"));
+    EXPECT_TRUE(seam::timerEnabled(&table, "timGameOver") && seam::timerEnabled(&table, "timInvalidEntry"))
+        << "the flashers run on";
     EXPECT_EQ(seam::sounds(), (QStringList{"C:\\Windows\\media\\chord.wav", "C:\\Windows\\media\\ding.wav"}));
 }
 

@@ -7,7 +7,6 @@
 frmTumblecrag::frmTumblecrag()
     : Form(QStringLiteral("frmTumblecrag"), QStringLiteral("Tumble-Crag"), 11265, 8355, 0x400040, Frame{})
 {
-    setWindowFlag(Qt::Tool, false);
     QPalette palette = client()->palette();
     palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     client()->setPalette(palette);

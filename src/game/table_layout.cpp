@@ -13,6 +13,9 @@ constexpr FontSpec Sans9Bold{"MS Sans Serif", 9.75, true};
 constexpr FontSpec Britannic8{"BritannicTLig", 8.25};
 
 constexpr int PlateBack = 0xC0FFFF;
+// A label's own default text colour: the window's red text colour is not
+// handed down to its labels.
+constexpr int PlateText = 0x000000;
 constexpr int BoxBack = 0xC0C0FF;
 constexpr int TotalBack = 0x80FF80;
 constexpr int GrandBack = 0xFFC0FF;
@@ -25,7 +28,7 @@ constexpr int LowerButton = 0xFF0000;
 ControlSpec plate(const char *name, int top, const char *caption, int width = 1215)
 {
     return {.kind = Kind::Label, .name = name, .left = 600, .top = top, .width = width, .height = 255,
-            .caption = caption, .back = PlateBack, .font = Arial8Bold, .centred = true};
+            .caption = caption, .back = PlateBack, .fore = PlateText, .font = Arial8Bold, .centred = true};
 }
 
 ControlSpec entry(const char *name, int top, const char *caption, int back)
