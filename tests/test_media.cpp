@@ -135,9 +135,11 @@ TEST(MediaPlayer, SeekAndPositionSendThePositionWithoutABlank)
     player.mmOpen(MidSeven);
     player.mmSeek(1500);
     player.setPosition(2.5f);
+    player.mmSeek(12345678);
     player.mmPause();
 
-    EXPECT_EQ(mediaseam::commands().mid(1), QStringList({"Seek mid7 to 1500", "Seek mid7 to 2.5", "Pause mid7"}));
+    EXPECT_EQ(mediaseam::commands().mid(1), QStringList({"Seek mid7 to 1500", "Seek mid7 to 2.5",
+                                                         "Seek mid7 to 1.234568E+07", "Pause mid7"}));
 }
 
 TEST(MediaPlayer, AReplyIsReadUpToItsFirstNul)

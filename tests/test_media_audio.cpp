@@ -142,7 +142,7 @@ TEST_F(OnDisk, ASongPlaysPausesStopsAndStartsOver)
     EXPECT_EQ(send("Status song mode").code, MciUnknownDevice);
 }
 
-TEST_F(OnDisk, EachSongLastsAboutItsSlot)
+TEST_F(OnDisk, EachSongSoundsAndLastsAboutItsSlot)
 {
     struct Song
     {
@@ -158,6 +158,10 @@ TEST_F(OnDisk, EachSongLastsAboutItsSlot)
         const double length = number("Status song length");
         EXPECT_GE(length, song.slotSeconds * 1000 * 0.8) << song.file;
         EXPECT_LE(length, song.slotSeconds * 1000 * 1.1) << song.file;
+        const qint64 beforePlay = writtenSoFar();
+        ASSERT_EQ(send("Play song").code, MciOk) << song.file;
+        pause(700);
+        EXPECT_GT(loudestFrom(beforePlay), 1000) << song.file;
         send("Close song");
     }
 }

@@ -53,8 +53,9 @@ TEST(MusicSchedule, FiveSongsPlayAtTheirSecondsOfATenMinuteCycle)
         tick(table, "TimerMusic");
         if (!mediaseam::commands().isEmpty())
             sentAt[second] = mediaseam::commands();
-        if (second == 600)
+        if (second == 600) {
             EXPECT_EQ(Module1.MusicTick.value(), 0);
+        }
     }
 
     const std::map<int, QStringList> expected = {

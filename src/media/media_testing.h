@@ -5,7 +5,7 @@
 
 namespace mediaseam {
 
-// Every command string sent to the layer, in order, as sent.
+// Every command string sent to the layer in test mode, in order, as sent.
 const QStringList &commands();
 void clearCommands();
 

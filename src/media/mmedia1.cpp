@@ -34,9 +34,11 @@ QString deviceTypeFor(const QString &extension)
     return {};
 }
 
+// Seven significant digits, with a capital E once the digits run out, as
+// the run time writes a single-precision number.
 QString numberText(float value)
 {
-    return QString::number(static_cast<double>(value), 'g', 7);
+    return QString::number(static_cast<double>(value), 'G', 7);
 }
 
 } // namespace
