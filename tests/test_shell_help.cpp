@@ -22,6 +22,16 @@ frmHelp &openHelp()
     return *help;
 }
 
+// The controls Tab visits, in order.
+QList<QWidget *> tabOrder(QWidget *window)
+{
+    QList<QWidget *> order;
+    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain())
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) && widget->isEnabled())
+            order.append(widget);
+    return order;
+}
+
 QStringList lines(const frmHelp &help)
 {
     return help.Text2->toPlainText().split('\n');
@@ -67,6 +77,7 @@ TEST(Help, ShowsItsStoredLayout)
     EXPECT_EQ(help.Text2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(help.Text2->isReadOnly());
     EXPECT_FALSE(help.Text2->toPlainText().contains('\r')) << "line ends shown as breaks, not as characters";
+    EXPECT_EQ(tabOrder(&help), (QList<QWidget *>{help.Picture1, help.Text1, help.Text2}));
 }
 
 TEST(Help, GivesItsPartsInOrderUnderTheirHeadings)

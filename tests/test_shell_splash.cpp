@@ -19,6 +19,16 @@ void dropClosedWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The controls Tab visits, in order.
+QList<QWidget *> tabOrder(QWidget *window)
+{
+    QList<QWidget *> order;
+    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain())
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) && widget->isEnabled())
+            order.append(widget);
+    return order;
+}
+
 QList<QWidget *> openWindows()
 {
     QList<QWidget *> open;
@@ -50,14 +60,16 @@ TEST(Splash, ShowsItsLayoutCentredOnScreensOfTwoSizes)
     EXPECT_EQ(splash->Label7->Caption(), "Psalms 42:2 ");
     EXPECT_EQ(splash->Label3->Caption(), "WIN95/98");
     EXPECT_EQ(splash->Label4->Caption(), "VERV 1.40");
+    EXPECT_EQ(tabOrder(splash), (QList<QWidget *>{splash->Picture1, splash->cmdEnter}));
 
     splash->Unload();
     dropClosedWindows();
 
-    // 1920 x 1080: left (28800 - 6180) \ 2 = 11310, top (16200 - 4425) \ 2 = 5887.
-    seam::setScreenSize(1920, 1080);
+    // 1920 x 1080: left (28800 - 6180) \ 2 = 11310, top (16200 - 4425) \ 2 = 5887,
+    // counted from the corner of a primary screen that stands right of another.
+    seam::setScreenSize(1920, 1080, 1280, 0);
     splash = &openSplash();
-    EXPECT_EQ(splash->pos(), QPoint(11310 / 15, 5887 / 15));
+    EXPECT_EQ(splash->pos(), QPoint(1280 + 11310 / 15, 5887 / 15));
     EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
 }
 

@@ -9,6 +9,8 @@
 #include "toolkit/testing.h"
 #include "toolkit/text.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -95,7 +97,7 @@ TEST(Random, ReseedingBeforeEveryDrawNeverRepeatsTheDraws)
     EXPECT_EQ(Int(Rnd() * 6 + 1).value(), 4);
 }
 
-TEST(RuntimeErrors, AMissingPictureNamesBothPathsAndEndsTheProgram)
+TEST(RuntimeErrors, AMissingOrBrokenPictureNamesBothPathsAndEndsTheProgram)
 {
     try {
         LoadPicture("c:\\program files\\tumblecrag\\nothere.bmp");
@@ -105,6 +107,23 @@ TEST(RuntimeErrors, AMissingPictureNamesBothPathsAndEndsTheProgram)
         EXPECT_TRUE(e.message().contains("c:\\program files\\tumblecrag\\nothere.bmp"));
         EXPECT_TRUE(e.message().contains(dataDirectory() + "/nothere.bmp"));
     }
+    // A file that is there but no picture is not reported as missing.
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("broken.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BM not a bitmap");
+    broken.close();
+    const QString gamePath = dir.path() + "\\broken.bmp";
+    try {
+        LoadPicture(gamePath);
+        FAIL() << "no error raised";
+    } catch (const RuntimeError &e) {
+        EXPECT_EQ(e.number(), 481);
+        EXPECT_TRUE(e.message().startsWith("Invalid picture")) << qPrintable(e.message());
+        EXPECT_TRUE(e.message().contains(gamePath));
+        EXPECT_TRUE(e.message().contains(broken.fileName()));
+    }
+
     bool after = false;
     runHandler([&] {
         LoadPicture("c:\\program files\\tumblecrag\\nothere.bmp");
@@ -117,7 +136,7 @@ TEST(RuntimeErrors, AMissingPictureNamesBothPathsAndEndsTheProgram)
     EXPECT_EQ(seam::exitCode(), 1);
 }
 
-TEST(RuntimeErrors, AnOverflowInAHandlerIsReportedNotWrapped)
+TEST(RuntimeErrors, AnOverflowInAHandlerIsReportedNotWrappedAndNothingRunsAfterIt)
 {
     Integer value = 32767;
     runHandler([&] { value += 1; });
@@ -125,4 +144,9 @@ TEST(RuntimeErrors, AnOverflowInAHandlerIsReportedNotWrapped)
     ASSERT_EQ(seam::runtimeErrors().size(), 1);
     EXPECT_TRUE(seam::runtimeErrors().front().contains("Overflow"));
     EXPECT_EQ(seam::exitCode(), 1);
+
+    // The program is ending: a tick that comes while the error box is open
+    // must not fail again and stack a second box on the first.
+    runHandler([&] { value += 1; });
+    EXPECT_EQ(seam::runtimeErrors().size(), 1);
 }

@@ -42,6 +42,7 @@ frmHelp::frmHelp()
     Text1->document()->setDefaultTextOption(centred);
     Text1->setPlainText(forDisplay(helpGreeting()));
     Text2->setPlainText(forDisplay(helpText()));
+    Picture1->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Picture1, Text1);
     setTabOrder(Text1, Text2);
 }

@@ -43,7 +43,11 @@ frnTumblecragSplash::frnTumblecragSplash()
     Label4 = control<Label>(QStringLiteral("Label4"));
     Label6 = control<Label>(QStringLiteral("Label6"));
     Label7 = control<Label>(QStringLiteral("Label7"));
-    cmdEnter->setFocus();
+    // The die comes first in the tab order and ENTER second, so the keyboard
+    // reaches ENTER with Tab and presses it with Space.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    cmdEnter->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(Picture1, cmdEnter);
     onClick(cmdEnter, [this] { cmdEnter_Click(); });
 }
 

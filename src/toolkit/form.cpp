@@ -93,15 +93,17 @@ int centredTwips(int screenTwips, int windowTwips)
 
 void Form::centreOnScreen()
 {
-    QSize screen;
+    QRect screen;
     if (const auto &forced = seam::state().screenPixels)
         screen = *forced;
     else if (QScreen *primary = QGuiApplication::primaryScreen())
-        screen = primary->geometry().size();
+        screen = primary->geometry();
     const QSize outer = isVisible() ? frameGeometry().size() : size();
     const int left = centredTwips(screen.width() * TwipsPerPixel, outer.width() * TwipsPerPixel);
     const int top = centredTwips(screen.height() * TwipsPerPixel, outer.height() * TwipsPerPixel);
-    move(left / TwipsPerPixel, top / TwipsPerPixel);
+    // Left and Top count from the primary screen's corner, which need not be
+    // the desktop's when there are several screens.
+    move(screen.topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel));
 }
 
 Timer *Form::addTimer(const QString &name, int interval, bool enabled, std::function<void()> onTick)

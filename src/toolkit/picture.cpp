@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "paths.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 Picture LoadPicture(const QString &gamePath)
@@ -13,8 +14,12 @@ Picture LoadPicture(const QString &gamePath)
     if (found != cache.constEnd())
         return {gamePath, found.value()};
     QPixmap pixmap;
-    if (!pixmap.load(file))
-        throw RuntimeError(53, QStringLiteral("File not found: %1 (looked for %2)").arg(gamePath, file));
+    if (!pixmap.load(file)) {
+        if (!QFileInfo::exists(file))
+            throw RuntimeError(53, QStringLiteral("File not found: %1 (looked for %2)").arg(gamePath, file));
+        throw RuntimeError(481,
+                           QStringLiteral("Invalid picture: %1 (%2 cannot be read as a picture)").arg(gamePath, file));
+    }
     cache.insert(file, pixmap);
     return {gamePath, pixmap};
 }

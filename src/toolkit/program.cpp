@@ -25,6 +25,7 @@ void reportRuntimeError(const QString &text)
 {
     auto &seams = seam::state();
     seams.runtimeErrors.append(text);
+    seams.failed = true;
     if (!seams.testMode)
         MsgBox(text, vbCritical, applicationTitle());
     requestEnd(1);
@@ -40,7 +41,8 @@ void End(int exitCode)
 
 void runHandler(const std::function<void()> &handler)
 {
-    if (seam::state().endRequested && !seam::state().testMode)
+    const auto &seams = seam::state();
+    if (seams.failed || (seams.endRequested && !seams.testMode))
         return;
     try {
         handler();

@@ -3,7 +3,8 @@
 
 // Runs one event handler to its end. A run-time error that reaches it is
 // shown in a message box naming the error, and the program ends with a
-// non-zero status; End() inside it stops the handler quietly.
+// non-zero status; from that error on no handler runs. End() inside it
+// stops the handler quietly.
 void runHandler(const std::function<void()> &handler);
 
 // Ends the program at once: every window closes, the event loop ends, and

@@ -63,6 +63,11 @@ void RainButton::paintEvent(QPaintEvent *)
         painter.setPen(QPen(m_look.highlight, 1));
         painter.drawRect(area.adjusted(1, 1, -1, -1));
     }
+    // A window that lets the button take the focus shows where it is.
+    if (hasFocus()) {
+        painter.setPen(QPen(m_look.fore.isValid() ? m_look.fore : QColor(Qt::black), 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(3, 3, -3, -3));
+    }
 
     QRectF textArea = area.adjusted(2, 1, -2, -1);
     if (isDown())

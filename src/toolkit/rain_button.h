@@ -4,7 +4,8 @@
 
 // The gradient button: a caption on a fill that runs from its back colour to
 // its gradient colour (fill style 2 top to bottom, 3 left to right), with a
-// bevel, a hover highlight when mouse tracking is on, and a click.
+// bevel, a hover highlight when mouse tracking is on, and a click. It takes
+// the keyboard focus only where its window lets it.
 class RainButton : public QAbstractButton
 {
     Q_OBJECT

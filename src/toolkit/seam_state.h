@@ -1,6 +1,6 @@
 #pragma once
 // What the test seams of testing.h set and read; the toolkit consults it.
-#include <QSize>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -28,7 +28,10 @@ struct State
     bool endRequested = false;
     int exitCode = 0;
     QStringList runtimeErrors;
-    std::optional<QSize> screenPixels;
+    // Set as a run-time error is reported: the program is ending, and no
+    // further handler runs, not even a tick while the error box is open.
+    bool failed = false;
+    std::optional<QRect> screenPixels;
 };
 
 State &state();

@@ -119,9 +119,9 @@ const QStringList &runtimeErrors()
     return state().runtimeErrors;
 }
 
-void setScreenSize(int widthPixels, int heightPixels)
+void setScreenSize(int widthPixels, int heightPixels, int leftPixels, int topPixels)
 {
-    state().screenPixels = QSize(widthPixels, heightPixels);
+    state().screenPixels = QRect(leftPixels, topPixels, widthPixels, heightPixels);
 }
 
 } // namespace seam

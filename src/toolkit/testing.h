@@ -51,7 +51,8 @@ int exitCode();
 // Run-time errors that reached a handler (they end the program outside tests).
 const QStringList &runtimeErrors();
 
-// Pretend the screen has this size in pixels (centring tests).
-void setScreenSize(int widthPixels, int heightPixels);
+// Pretend the primary screen has this size in pixels, with its top-left
+// corner at this place of the desktop (centring tests).
+void setScreenSize(int widthPixels, int heightPixels, int leftPixels = 0, int topPixels = 0);
 
 } // namespace seam
