@@ -153,6 +153,7 @@ TEST(NewGame, InTheMiddleOfATurnClearsTheTurnButKeepsWhatItShould)
     Module1.PlayerAcesUsed = 1;
     Module1.CompChanceUsed = 1;
     Module1.SlotWinnings = 11;
+    table.BonusButton->setCaption("11");
     table.picDiceRack2->show();
     table.picPicture2->hide();
     table.txtChance->setText(" 19");
@@ -178,6 +179,7 @@ TEST(NewGame, InTheMiddleOfATurnClearsTheTurnButKeepsWhatItShould)
     EXPECT_EQ(Module1.PlayerAcesUsed.value(), 0);
     EXPECT_EQ(Module1.CompChanceUsed.value(), 0);
     EXPECT_EQ(Module1.SlotWinnings.value(), 0);
+    EXPECT_EQ(table.BonusButton->Caption(), "0");
     EXPECT_EQ(Module1.ComputerGameOn.value(), 0);
     for (QWidget *control : modeControls)
         EXPECT_FALSE(shown(control)) << qPrintable(control->objectName());

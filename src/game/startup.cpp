@@ -99,6 +99,7 @@ void frmTumblecrag::NewGame()
     s.SlotWinnings = 0;
     s.TimeOutPenalty = 0;
     s.TimedGameOn = 0;
+    BonusButton->setCaption(CStr(s.SlotWinnings));
 
     for (int step = 1; step <= 12; ++step) {
         imgPlayer[step]->hide();
