@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -24,7 +25,10 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent, bool verticalScrollBar) : QP
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-PictureBox::PictureBox(QWidget *parent, QColor back) : QWidget(parent), m_back(back) {}
+PictureBox::PictureBox(QWidget *parent, QColor back) : QWidget(parent), m_back(back)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureBox::setPicture(const Picture &picture)
 {
@@ -33,12 +37,15 @@ void PictureBox::setPicture(const Picture &picture)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *event)
 {
+    // As a window's client area it is repainted in small patches (the
+    // marquee's LEDs): paint only the patch.
     QPainter painter(this);
-    painter.fillRect(rect(), m_back);
+    const QRect patch = event->rect();
+    painter.fillRect(patch, m_back);
     if (!m_picture.pixmap.isNull())
-        painter.drawPixmap(0, 0, m_picture.pixmap);
+        painter.drawPixmap(patch.topLeft(), m_picture.pixmap, patch);
 }
 
 Image::Image(QWidget *parent, bool stretch) : QWidget(parent), m_stretch(stretch)

@@ -7,35 +7,11 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScreen>
-
-ClientArea::ClientArea(QWidget *parent, QColor back) : QWidget(parent), m_back(back)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ClientArea::setPicture(const Picture &picture)
-{
-    m_picture = picture;
-    rememberPicturePath(this, picture.path);
-    update();
-}
-
-void ClientArea::paintEvent(QPaintEvent *event)
-{
-    // The marquee repaints a small patch every other tick: paint only that.
-    QPainter painter(this);
-    const QRect patch = event->rect();
-    painter.fillRect(patch, m_back);
-    if (!m_picture.pixmap.isNull())
-        painter.drawPixmap(patch.topLeft(), m_picture.pixmap, patch);
-}
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, int backColour,
            Frame frame)
-    : m_client(new ClientArea(this, colour(backColour))), m_clientWidth(twipsToPixels(clientWidthTwips)),
+    : m_client(new PictureBox(this, colour(backColour))), m_clientWidth(twipsToPixels(clientWidthTwips)),
       m_clientHeight(twipsToPixels(clientHeightTwips)), m_fixedSize(frame.fixedSize)
 {
     setObjectName(name);

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls.h"
 #include "layout.h"
 #include "picture.h"
 #include "timer.h"
@@ -8,24 +9,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-
-// The client area: the window's back colour, its picture drawn unscaled
-// from the top-left corner, and the controls.
-class ClientArea : public QWidget
-{
-    Q_OBJECT
-public:
-    ClientArea(QWidget *parent, QColor back);
-    void setPicture(const Picture &picture);
-    const QString &picturePath() const { return m_picture.path; }
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    QColor m_back;
-    Picture m_picture;
-};
 
 // A window of the game. It is created on first use, loads (Form_Load) once
 // inside its first Show, shows modeless, and is gone after Unload or its
@@ -48,7 +31,9 @@ public:
     bool isUnloaded() const { return m_unloaded; }
     bool isLoaded() const { return m_loaded && !m_unloaded; }
 
-    ClientArea *client() const { return m_client; }
+    // The client area: the window's back colour, its picture drawn unscaled
+    // from the top-left corner, and the controls.
+    PictureBox *client() const { return m_client; }
     void setPicture(const Picture &picture) { m_client->setPicture(picture); }
 
     // Left and Top by the twips rule: (screen - window) \ 2 on each axis.
@@ -72,7 +57,7 @@ protected:
 private:
     void fitToClient();
 
-    ClientArea *m_client;
+    PictureBox *m_client;
     int m_clientWidth;
     int m_clientHeight;
     bool m_fixedSize;
