@@ -20,8 +20,8 @@ Substitute substituteFor(const QString &face)
         {"arial", {"Liberation Sans", -1, false}},
         {"arial black", {"Liberation Sans", QFont::Black, false}},
         {"franklin gothic no.2", {"Liberation Sans Narrow", QFont::Bold, false}},
-        {"britannictlig", {"DejaVu Serif", -1, false}},
-        {"litterbox icg", {"DejaVu Sans", -1, false}},
+        {"britannictlig", {"Liberation Sans Narrow", -1, false}},
+        {"litterbox icg", {"Liberation Sans Narrow", -1, false}},
         {"agaramond", {"Liberation Serif", -1, false}},
         {"nuptialscript", {"Liberation Serif", -1, true, 0.85}},
     };
