@@ -2,6 +2,7 @@
 
 #include "slot_layout.h"
 
+#include "game/dice_pictures.h"
 #include "game/module1.h"
 #include "toolkit/picture.h"
 #include "toolkit/random.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int ReelInterval = 35;
-constexpr int ReelFrames = 20;
 
 // The label promises that three aces cost the player points.
 constexpr int ThreeAcesResult = -20;
@@ -93,13 +93,11 @@ void frmSlotTumblecrag::timColThree_Timer()
 void frmSlotTumblecrag::ReelTick(Reel reel)
 {
     reel.tick += 1;
-    if (reel.tick >= 1 && reel.tick <= ReelFrames)
-        reel.box->setPicture(
-            LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\CUBE%1.bmp").arg(reel.tick.value())));
-    if (reel.tick == ReelFrames) {
+    if (reel.tick >= 1 && reel.tick <= TumbleFrames)
+        reel.box->setPicture(LoadPicture(tumbleFramePath(reel.tick.value())));
+    if (reel.tick == TumbleFrames) {
         // The face replaces the last frame within the same tick.
-        reel.box->setPicture(
-            LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot%1.bmp").arg(reel.die.value())));
+        reel.box->setPicture(LoadPicture(diceFacePath(reel.die.value())));
         reel.timer->setEnabled(false);
         reel.tick = 0;
     }

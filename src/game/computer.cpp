@@ -1,7 +1,7 @@
 // The computer player: one entry of its own sheet after each entry of the
 // player, chosen by luck rather than by dice, with faces to show for it.
-#include "frmTumblecrag.h"
-#include "module1.h"
+#include "dice_pictures.h"
+#include "five_dice.h"
 #include "rules/computer_choices.h"
 
 #include "toolkit/picture.h"
@@ -176,13 +176,9 @@ void frmTumblecrag::FillCompSixes() { fillUpper(*this, 6); }
 
 void frmTumblecrag::ShowDiceFaces()
 {
-    const auto &s = Module1;
-    const Integer faces[5] = {s.Die1, s.Die2, s.Die3, s.Die4, s.Die5};
-    PictureBox *const pictures[5] = {picPicture1, picPicture2, picPicture3, picPicture4, picPicture5};
-    for (int die = 0; die < 5; ++die) {
-        const int face = faces[die].value();
+    for (const DieParts &die : FiveDice) {
+        const int face = (Module1.*die.face).value();
         if (face >= 1 && face <= 6)
-            pictures[die]->setPicture(
-                LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot%1.bmp").arg(face)));
+            (this->*die.box)->setPicture(LoadPicture(diceFacePath(face)));
     }
 }

@@ -1,14 +1,11 @@
 // The player's side of a turn before the entry: Roll Dice, the zero button
 // and the five H/R buttons.
-#include "frmTumblecrag.h"
-#include "module1.h"
+#include "five_dice.h"
 
 #include "toolkit/picture.h"
 #include "toolkit/random.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
-
-#include <array>
 
 namespace {
 
@@ -22,32 +19,9 @@ const char *const HeldDiceFiles[] = {
     "c:\\program files\\tumblecrag\\helddice7.bmp", "c:\\program files\\tumblecrag\\helddice6.bmp",
 };
 
-// What belongs to one die, 1 to 5 at [0..4].
-struct DieParts
-{
-    Integer GameState::*face;
-    Integer GameState::*hold;
-    PictureBox *frmTumblecrag::*box;
-    PictureBox *frmTumblecrag::*rack;
-    Timer *frmTumblecrag::*tumble;
-};
-
-constexpr std::array<DieParts, 5> Dice{{
-    {&GameState::Die1, &GameState::Hold1, &frmTumblecrag::picPicture1, &frmTumblecrag::picDiceRack1,
-     &frmTumblecrag::timTimer1},
-    {&GameState::Die2, &GameState::Hold2, &frmTumblecrag::picPicture2, &frmTumblecrag::picDiceRack2,
-     &frmTumblecrag::timTimer2},
-    {&GameState::Die3, &GameState::Hold3, &frmTumblecrag::picPicture3, &frmTumblecrag::picDiceRack3,
-     &frmTumblecrag::timTimer3},
-    {&GameState::Die4, &GameState::Hold4, &frmTumblecrag::picPicture4, &frmTumblecrag::picDiceRack4,
-     &frmTumblecrag::timTimer4},
-    {&GameState::Die5, &GameState::Hold5, &frmTumblecrag::picPicture5, &frmTumblecrag::picDiceRack5,
-     &frmTumblecrag::timTimer5},
-}};
-
 bool allHeld()
 {
-    for (const DieParts &die : Dice)
+    for (const DieParts &die : FiveDice)
         if (Module1.*die.hold == 0)
             return false;
     return true;
@@ -86,7 +60,7 @@ void frmTumblecrag::RainButton1_Click()
 void frmTumblecrag::RollFreeDice()
 {
     // Every new face is stored before any tumble shows a frame.
-    for (const DieParts &die : Dice) {
+    for (const DieParts &die : FiveDice) {
         if (Module1.*die.hold == 1)
             continue;
         Randomize();
@@ -111,7 +85,7 @@ void frmTumblecrag::RainButtonHold5_Click() { HoldOrRelease(5); }
 
 void frmTumblecrag::HoldOrRelease(int number)
 {
-    const DieParts &die = Dice[number - 1];
+    const DieParts &die = FiveDice[number - 1];
     Integer &hold = Module1.*die.hold;
     PictureBox *rack = this->*die.rack;
     PictureBox *box = this->*die.box;

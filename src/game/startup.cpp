@@ -1,5 +1,6 @@
 // Start-up of the table, the new-game reset and the commands that start a
 // new game or end the program.
+#include "dice_pictures.h"
 #include "frmTumblecrag.h"
 #include "module1.h"
 
@@ -42,11 +43,11 @@ void frmTumblecrag::Form_Load()
         led->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\LED.bmp")));
     for (Image *led : {imgLed2, imgLed3, imgLED4, imgLed5, imgLed6, imgLed7, imgLed8})
         led->hide();
-    picPicture1->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot3.bmp")));
-    picPicture2->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot2.bmp")));
-    picPicture3->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot1.bmp")));
-    picPicture4->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot4.bmp")));
-    picPicture5->setPicture(LoadPicture(QStringLiteral("c:\\program files\\tumblecrag\\dicespot5.bmp")));
+    picPicture1->setPicture(LoadPicture(diceFacePath(3)));
+    picPicture2->setPicture(LoadPicture(diceFacePath(2)));
+    picPicture3->setPicture(LoadPicture(diceFacePath(1)));
+    picPicture4->setPicture(LoadPicture(diceFacePath(4)));
+    picPicture5->setPicture(LoadPicture(diceFacePath(5)));
     Module1.MarqueTick = 0;
     for (Timer *tumble : {timTimer1, timTimer2, timTimer3, timTimer4, timTimer5})
         tumble->setEnabled(false);

@@ -29,8 +29,6 @@ class TextBox : public QLineEdit
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent);
-    QString Text() const { return text(); }
-    void setTextValue(const QString &value) { setText(value); }
 };
 
 class MultiLineTextBox : public QPlainTextEdit
@@ -54,7 +52,6 @@ class PictureBox : public QWidget
 public:
     PictureBox(QWidget *parent, QColor back);
     void setPicture(const Picture &picture);
-    const QString &picturePath() const { return m_picture.path; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -71,7 +68,6 @@ class Image : public QWidget
 public:
     Image(QWidget *parent, bool stretch);
     void setPicture(const Picture &picture);
-    const QString &picturePath() const { return m_picture.path; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
