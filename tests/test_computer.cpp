@@ -382,6 +382,59 @@ TEST(ComputerTurn, FollowsThePlayersEntryAndWaitsForTheNextRoll)
     EXPECT_EQ(table.txtGrandTotalc->text(), "37");
 }
 
+TEST(ComputerTurn, ThePlayerNeverScoresTheComputersDice)
+{
+    frmTumblecrag &table = computerGame();
+    for (int face : {1, 1, 1, 2, 3})
+        seam::queueRnd({seam::rndFor(face, 6)});
+    click(&table, "RainButton1");
+    tick(table, "timTimer4", 5);
+
+    // Aces while the dice still tumble; the computer takes the large straight.
+    seam::queueRnd({seam::rndFor(49, 50)});
+    click(&table, "cmdAces");
+    ASSERT_EQ(table.lblPlayer1ace->text(), "3");
+    ASSERT_EQ(dice(), (Faces{2, 3, 4, 5, 6}));
+    ASSERT_EQ(usedCount(), 1);
+
+    // The running tumbles end on the computer's faces and hand the turn back.
+    for (int die = 1; die <= 5; ++die)
+        tick(table, QStringLiteral("timTimer%1").arg(die), die == 4 ? 15 : 20);
+    ASSERT_EQ(Module1.WhoseTurn, "player");
+    ASSERT_EQ(Module1.RollCount.value(), 0);
+    ASSERT_EQ(dice(), (Faces{2, 3, 4, 5, 6}));
+
+    // Every entry the computer's dice would fit is refused, and the computer
+    // does not play again.
+    for (const char *button : {"cmdLgStraight", "cmdSmStraight", "cmdChance", "cmd3Kind", "cmdTwos", "cmdSixes"}) {
+        click(&table, button);
+        EXPECT_EQ(table.txtGrandTotal->text(), "3") << button;
+    }
+    EXPECT_EQ(Module1.PlayerLgStraightUsed.value(), 0);
+    EXPECT_EQ(table.txtLargeStraight->text(), "");
+    EXPECT_EQ(usedCount(), 1);
+    EXPECT_TRUE(seam::timerEnabled(&table, "timInvalidEntry")) << "the refusal shows OOPS";
+
+    // The zero entry is the player's own and still records 0.
+    click(&table, "RainButton2");
+    seam::queueRnd({seam::rndFor(1, 50), seam::rndFor(1, 6)});
+    click(&table, "cmdFullHouse");
+    EXPECT_EQ(Module1.PlayerFullHouseUsed.value(), 1);
+    EXPECT_EQ(table.txtFullHouse->text(), "0");
+    EXPECT_EQ(usedCount(), 2);
+
+    // The player's own roll scores again once the turn is handed back.
+    for (int face : {2, 3, 4, 5, 6})
+        seam::queueRnd({seam::rndFor(face, 6)});
+    click(&table, "RainButton1");
+    tick(table, "timTimer4", 20);
+    seam::queueRnd({seam::rndFor(29, 50)});
+    click(&table, "cmdLgStraight");
+    EXPECT_EQ(table.txtLargeStraight->text(), "40");
+    EXPECT_EQ(table.txtGrandTotal->text(), "43");
+    EXPECT_EQ(usedCount(), 3);
+}
+
 TEST(ComputerTurn, AWholeGameFillsBothSheets)
 {
     frmTumblecrag &table = computerGame();

@@ -26,6 +26,9 @@ struct GameState
     Integer RollCount;
     Integer ZeroEntryArmed;
     QString WhoseTurn;
+    // 1 while the dice are the player's own roll: from a roll of the turn
+    // until the entry clears them. The computer's faces never count.
+    Integer PlayerRolled;
 
     // Dice: 0 means no face since the last entry or new game
     Integer Die1, Die2, Die3, Die4, Die5;

@@ -67,6 +67,7 @@ void frmTumblecrag::RollFreeDice()
         Module1.*die.face = Int(Rnd() * 6 + 1);
         (this->*die.tumble)->setEnabled(true);
     }
+    Module1.PlayerRolled = 1;
 }
 
 void frmTumblecrag::RainButton2_Click()

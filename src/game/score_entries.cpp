@@ -40,9 +40,13 @@ const ScoreEntry Entries[EntryCount] = {
      &G::PlayerQuorvex100Text, TextForm::Str, RackClear::AfterCountdown},
 };
 
+// The dice an entry tests. Until the player rolls in a turn, whatever faces
+// stand (the computer's, after its turn) are no dice of the player's.
 Dice currentDice()
 {
     const auto &s = Module1;
+    if (s.PlayerRolled != 1)
+        return {};
     return {s.Die1.value(), s.Die2.value(), s.Die3.value(), s.Die4.value(), s.Die5.value()};
 }
 
@@ -102,6 +106,7 @@ void clearDiceAndHolds()
     for (Integer *value : {&s.Die1, &s.Die2, &s.Die3, &s.Die4, &s.Die5, &s.Hold1, &s.Hold2, &s.Hold3, &s.Hold4,
                            &s.Hold5})
         *value = 0;
+    s.PlayerRolled = 0;
 }
 
 } // namespace

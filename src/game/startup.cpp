@@ -98,6 +98,7 @@ void frmTumblecrag::NewGame()
     // A new game starts without the points of an earlier game's bonus round
     // or time-outs, and a countdown nobody can see never costs points.
     s.SlotWinnings = 0;
+    s.PlayerRolled = 0;
     s.TimeOutPenalty = 0;
     s.TimedGameOn = 0;
     BonusButton->setCaption(CStr(s.SlotWinnings));

@@ -57,6 +57,7 @@ void setDice(std::array<int, 5> faces)
     Module1.Die3 = faces[2];
     Module1.Die4 = faces[3];
     Module1.Die5 = faces[4];
+    Module1.PlayerRolled = 1;
 }
 
 void PrintTo(const QString &text, std::ostream *out)

@@ -29,6 +29,7 @@ bool shown(const QWidget *control);
 // The five dice values and hold flags of the game state.
 std::array<int, 5> dice();
 std::array<int, 5> holds();
+// Sets the five faces as if the player had rolled them this turn.
 void setDice(std::array<int, 5> faces);
 
 // Readable QString values in failure messages.
