@@ -318,3 +318,52 @@ TEST(TimedGame, TimeOutsStopCostingPointsBeforeTheTotalsLeaveTheirRange)
     EXPECT_EQ(Module1.PlayerGrandTotal.value(), 30 - 30000);
     EXPECT_TRUE(seam::runtimeErrors().isEmpty());
 }
+
+TEST(TimedGame, AFinishedGameKeepsItsScore)
+{
+    frmTumblecrag &table = openTable();
+    enterLimit(table, QStringLiteral("5"));
+    const auto rollFive = [&](int face) {
+        for (int die = 0; die < 5; ++die)
+            seam::queueRnd({seam::rndFor(face, 6)});
+        roll(table);
+    };
+
+    rollFive(6);
+    click(table.cmdSixes);
+    // Dice kept through a time-out are still the player's to enter.
+    rollFive(5);
+    tick(table, QStringLiteral("timGameTimer"), 5);
+    ASSERT_EQ(Module1.TimeOutPenalty.value(), 10);
+    click(table.cmdFives);
+    ASSERT_EQ(table.txtPlayer1Five->text(), QStringLiteral("25"));
+
+    for (CommandButton *entry : {table.cmdAces, table.cmdTwos, table.cmdThrees, table.cmdFours, table.cmd3Kind,
+                                 table.cmd4kind, table.cmdFullHouse, table.cmdSmStraight, table.cmdLgStraight,
+                                 table.cmdQuorvex50, table.cmdChance}) {
+        click(table.RainButton2);
+        click(entry);
+    }
+    // The last entry is a zero entry made while the countdown runs.
+    rollFive(2);
+    click(table.RainButton2);
+    click(table.cmdQuorvex100);
+    ASSERT_TRUE(seam::timerEnabled(&table, QStringLiteral("timGameOver")));
+    const QString finalScore = table.txtGrandTotal->text();
+    EXPECT_EQ(finalScore, QStringLiteral("45"));
+
+    ticksUntilStopped(table, 10);
+    EXPECT_EQ(table.txtGrandTotal->text(), finalScore);
+    EXPECT_EQ(Module1.PlayerGrandTotal.value(), 45);
+
+    // Roll and the holds still work after Game Over, and cost nothing.
+    rollFive(3);
+    EXPECT_EQ(Module1.RollCount.value(), 1);
+    click(table.RainButtonHold2);
+    EXPECT_EQ(Module1.Hold2.value(), 1);
+    ticksUntilStopped(table, 10);
+    EXPECT_EQ(table.txtGrandTotal->text(), finalScore);
+    EXPECT_EQ(Module1.PlayerGrandTotal.value(), 45);
+    EXPECT_EQ(Module1.TimeOutPenalty.value(), 10);
+    EXPECT_TRUE(seam::runtimeErrors().isEmpty());
+}

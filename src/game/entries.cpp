@@ -20,9 +20,8 @@ void frmTumblecrag::cmdQuorvex100_Click() { runScoreEntry(*this, scoreEntry(Entr
 
 void frmTumblecrag::CheckGameOver()
 {
-    for (const ScoreEntry &entry : scoreEntries())
-        if (Module1.*entry.used != 1)
-            return;
+    if (!playerSheetFull())
+        return;
     btnPlayerNotice->show();
     Module1.RollCount = 0;
     timGameOver->setEnabled(true);

@@ -121,6 +121,14 @@ const ScoreEntry &scoreEntry(Entry entry)
     return Entries[static_cast<int>(entry)];
 }
 
+bool playerSheetFull()
+{
+    for (const ScoreEntry &entry : Entries)
+        if (Module1.*entry.used != 1)
+            return false;
+    return true;
+}
+
 void runScoreEntry(frmTumblecrag &table, const ScoreEntry &entry)
 {
     auto &s = Module1;

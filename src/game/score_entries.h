@@ -34,5 +34,8 @@ struct ScoreEntry
 std::span<const ScoreEntry> scoreEntries();
 const ScoreEntry &scoreEntry(Entry entry);
 
+// Whether every entry of the player's sheet is used: the game is over.
+bool playerSheetFull();
+
 // The click of an entry's button, from the click sound to the computer's turn.
 void runScoreEntry(frmTumblecrag &table, const ScoreEntry &entry);

@@ -2,6 +2,7 @@
 // one-second countdown of a turn.
 #include "frmTumblecrag.h"
 #include "module1.h"
+#include "score_entries.h"
 
 #include "toolkit/dialogs.h"
 #include "toolkit/sound.h"
@@ -84,8 +85,9 @@ void frmTumblecrag::timGameTimer_Timer()
 {
     // Roll starts the countdown on every roll; it only counts in a timed
     // game and only while there are seconds left, so a limit of 0 or less
-    // shows and never runs out.
-    if (Module1.TimedGameOn == 0 || Module1.TimeLeft <= 0) {
+    // shows and never runs out. A finished game keeps its score: once the
+    // sheet is full no turn is left to run out.
+    if (Module1.TimedGameOn == 0 || Module1.TimeLeft <= 0 || playerSheetFull()) {
         timGameTimer->setEnabled(false);
         return;
     }
