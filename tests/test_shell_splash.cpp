@@ -42,11 +42,13 @@ QList<QWidget *> openWindows()
 
 TEST(Splash, ShowsItsLayoutCentredOnScreensOfTwoSizes)
 {
-    // 1024 x 768 pixels are 15360 x 11520 twips; the client is 6180 x 4425:
-    // left (15360 - 6180) \ 2 = 4590 twips, top (11520 - 4425) \ 2 = 3547.
+    // 1024 x 768 pixels are 15360 x 11520 twips; the client is 6180 x 4425,
+    // and with this platform's frame of 2 pixels a side the outer window
+    // 6240 x 4485: left (15360 - 6240) \ 2 = 4560 twips, top (11520 - 4485) \ 2 = 3517.
     seam::setScreenSize(1024, 768);
     frnTumblecragSplash *splash = &openSplash();
-    EXPECT_EQ(splash->pos(), QPoint(4590 / 15, 3547 / 15));
+    EXPECT_EQ(splash->frameGeometry().size(), QSize(6240 / 15, 4485 / 15));
+    EXPECT_EQ(splash->pos(), QPoint(4560 / 15, 3517 / 15));
     EXPECT_EQ(splash->client()->size(), QSize(412, 295));
     EXPECT_EQ(splash->windowTitle(), "Tumble Crag Splash Screen");
     EXPECT_TRUE(splash->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -65,11 +67,11 @@ TEST(Splash, ShowsItsLayoutCentredOnScreensOfTwoSizes)
     splash->Unload();
     dropClosedWindows();
 
-    // 1920 x 1080: left (28800 - 6180) \ 2 = 11310, top (16200 - 4425) \ 2 = 5887,
+    // 1920 x 1080: left (28800 - 6240) \ 2 = 11280, top (16200 - 4485) \ 2 = 5857,
     // counted from the corner of a primary screen that stands right of another.
     seam::setScreenSize(1920, 1080, 1280, 0);
     splash = &openSplash();
-    EXPECT_EQ(splash->pos(), QPoint(1280 + 11310 / 15, 5887 / 15));
+    EXPECT_EQ(splash->pos(), QPoint(1280 + 11280 / 15, 5857 / 15));
     EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
 }
 

@@ -138,8 +138,10 @@ TEST(SlotRound, WindowIsLaidOutAsAFixedSmallMachineInTheMiddleOfTheScreen)
     EXPECT_FALSE(slot->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(slot->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(slot->menuWidget() == nullptr);
-    // (15360 - 4995) \ 2 and (11520 - 4155) \ 2 twips.
-    EXPECT_EQ(slot->pos(), QPoint(5182 / 15, 3682 / 15));
+    // The outer window, with this platform's frame of 2 pixels a side, is
+    // 5055 x 4215 twips: (15360 - 5055) \ 2 and (11520 - 4215) \ 2 twips.
+    EXPECT_EQ(slot->frameGeometry().size(), QSize(5055 / 15, 4215 / 15));
+    EXPECT_EQ(slot->pos(), QPoint(5152 / 15, 3652 / 15));
 
     EXPECT_EQ(slot->RainButton1->Caption(), QStringLiteral("BONUS PLAY "));
     EXPECT_EQ(slot->Label1->Caption(), QStringLiteral("Lose 20 Points For Three Aces"));

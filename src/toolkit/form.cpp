@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, int backColour,
            Frame frame)
@@ -69,17 +70,43 @@ int centredTwips(int screenTwips, int windowTwips)
 
 void Form::centreOnScreen()
 {
+    // The native window comes first: a platform that knows its frame before
+    // the first show tells it now, and the window appears in its place.
+    create();
+    placeCentred();
+    if (!isVisible())
+        windowHandle()->installEventFilter(this);
+}
+
+void Form::placeCentred()
+{
     QRect screen;
     if (const auto &forced = seam::state().screenPixels)
         screen = *forced;
     else if (QScreen *primary = QGuiApplication::primaryScreen())
         screen = primary->geometry();
-    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    m_centredFrame = windowHandle()->frameMargins();
+    const QSize outer = size().grownBy(m_centredFrame);
     const int left = centredTwips(screen.width() * TwipsPerPixel, outer.width() * TwipsPerPixel);
     const int top = centredTwips(screen.height() * TwipsPerPixel, outer.height() * TwipsPerPixel);
     // Left and Top count from the primary screen's corner, which need not be
     // the desktop's when there are several screens.
-    move(screen.topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel));
+    const QPoint corner = screen.topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel);
+    // Placed by the client's geometry: before the first show the widget does
+    // not count the frame in its position yet, and the client keeps its size.
+    setGeometry(QRect(corner + QPoint(m_centredFrame.left(), m_centredFrame.top()), size()));
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // Some platforms tell the frame only once the window is on screen: then
+    // the place is corrected at the first exposure.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        if (windowHandle()->frameMargins() != m_centredFrame)
+            placeCentred();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 Timer *Form::addTimer(const QString &name, int interval, bool enabled, std::function<void()> onTick)

@@ -36,7 +36,8 @@ public:
     PictureBox *client() const { return m_client; }
     void setPicture(const Picture &picture) { m_client->setPicture(picture); }
 
-    // Left and Top by the twips rule: (screen - window) \ 2 on each axis.
+    // Left and Top of the outer window, frame and title bar included, by the
+    // twips rule: (screen - window) \ 2 on each axis.
     void centreOnScreen();
 
     template <typename T = QWidget> T *control(const QString &name) const
@@ -53,9 +54,11 @@ protected:
     Timer *addTimer(const QString &name, int interval, bool enabled, std::function<void()> onTick);
     void onClick(QAbstractButton *button, std::function<void()> handler);
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fitToClient();
+    void placeCentred();
 
     PictureBox *m_client;
     int m_clientWidth;
@@ -63,6 +66,7 @@ private:
     bool m_fixedSize;
     bool m_loaded = false;
     bool m_unloaded = false;
+    QMargins m_centredFrame;
 };
 
 // Twips left of (or above) a window centred in a screen: the difference taken
