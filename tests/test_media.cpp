@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 const QString MidSeven = QStringLiteral("c:\\program files\\tumblecrag\\midseven.mid");
@@ -223,6 +225,46 @@ TEST(CommandLayer, FailsQuietlyWithACode)
         EXPECT_EQ(sent.reply, c.reply) << c.command;
     }
     EXPECT_EQ(mediaseam::commands().size(), static_cast<qsizetype>(std::size(cases)));
+}
+
+TEST(CommandLayer, EveryReplyEndsInANulAndIsEmptyAfterAnError)
+{
+    ASSERT_EQ(mciSendString(R"(Open c:\songs\tune.mid ALIAS song TYPE Sequencer wait)", nullptr, 0, 0),
+              MciNoSoundDevice);
+    // One buffer for every command, still holding the answer before.
+    char reply[255] = {};
+    ASSERT_EQ(mciSendString("Status song mode", reply, sizeof reply, 0), MciOk);
+    ASSERT_STREQ(reply, "not ready");
+
+    struct Case
+    {
+        const char *command;
+        int length;
+        int code;
+    };
+    const Case cases[] = {
+        {"Status nothing mode", 255, MciUnknownDevice},
+        {"Status song length", 255, MciNotReady},
+        {"Status song volume", 255, MciBadCommand},
+        {"Status song mode", 9, MciReplyTooLong},
+    };
+    for (const Case &c : cases) {
+        std::strcpy(reply, "stopped");
+        EXPECT_EQ(mciSendString(c.command, reply, c.length, 0), c.code) << c.command;
+        EXPECT_STREQ(reply, "") << c.command;
+    }
+    std::strcpy(reply, "stopped");
+    EXPECT_EQ(mciSendString("Status song mode", reply, 10, 0), MciOk);
+    EXPECT_STREQ(reply, "not ready");
+
+    // A scripted answer fits the buffer as the layer's own must.
+    std::memset(reply, 'x', sizeof reply - 1);
+    mediaseam::scriptReply("12345678");
+    EXPECT_EQ(mciSendString("Status song position", reply, 8, 0), MciReplyTooLong);
+    EXPECT_STREQ(reply, "");
+    mediaseam::scriptReply("1234567");
+    EXPECT_EQ(mciSendString("Status song position", reply, 8, 0), MciOk);
+    EXPECT_STREQ(reply, "1234567");
 }
 
 namespace {

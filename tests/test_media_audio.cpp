@@ -4,6 +4,7 @@
 #include "media/media_testing.h"
 #include "media/mmedia1.h"
 #include "toolkit/audio_device.h"
+#include "toolkit/sound.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -36,6 +38,13 @@ Sent send(const QString &command)
     char reply[255] = {};
     const int code = mciSendString(command.toLocal8Bit().constData(), reply, sizeof reply, 0);
     return {code, QString::fromLocal8Bit(reply)};
+}
+
+// The lines written to standard error that name a file.
+qsizetype linesNaming(const QString &output, const QString &file)
+{
+    const QStringList lines = output.split('\n');
+    return std::count_if(lines.begin(), lines.end(), [&file](const QString &line) { return line.contains(file); });
 }
 
 double number(const QString &command)
@@ -218,4 +227,75 @@ TEST_F(OnDisk, FilesThatCannotPlayFailQuietly)
               MciCannotOpenFile);
     EXPECT_EQ(send(R"(Open c:\clips\intro.avi ALIAS clip TYPE AviVideo wait)").code, MciUnsupportedType);
     EXPECT_EQ(send("Status clip mode").reply, "not ready");
+}
+
+TEST_F(OnDisk, ASeekToANumberThatIsNotFiniteIsABadCommandAndChangesNothing)
+{
+    ASSERT_EQ(send(R"(Open "C:\Windows\media\Jungle Restore Up.wav" ALIAS jingle TYPE Waveaudio wait)").code, MciOk);
+    ASSERT_EQ(send("Seek jingle to 200").code, MciOk);
+    for (const char *target : {"nan", "NAN", "inf", "+INF", "-inf", "1e999"}) {
+        EXPECT_EQ(send(QStringLiteral("Seek jingle to %1").arg(QLatin1String(target))).code, MciBadCommand) << target;
+        EXPECT_EQ(number("Status jingle position"), 200.0) << target;
+        EXPECT_EQ(send("Status jingle mode").reply, "stopped") << target;
+    }
+    ASSERT_EQ(send("Play jingle").code, MciOk);
+    EXPECT_GE(number("Status jingle position"), 200.0);
+    send("Close jingle");
+
+    mediaseam::setMinuteOfHour(5);
+    MMedia1 player;
+    player.mmOpen("C:\\Windows\\media\\ding.wav");
+    player.mmSeek(100);
+    for (float target : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity()}) {
+        player.mmSeek(target);
+        EXPECT_EQ(player.Position(), 100.0f) << target;
+    }
+    player.mmPlay();
+    EXPECT_EQ(player.Status(), "playing");
+    EXPECT_GE(player.Position(), 100.0f);
+    player.mmClose();
+}
+
+TEST_F(OnDisk, ASongOrWaveThatCannotBeLoadedIsSilenceWithOneWarningNamingIt)
+{
+    QTemporaryDir folder;
+    auto corrupt = [&folder](const char *name, const QByteArray &bytes) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QStringList songs = {QStringLiteral(R"(c:\program files\tumblecrag\nosuch.mid)"),
+                               corrupt("broken.mid", "MThd not a song"),
+                               QStringLiteral(R"(c:\program files\tumblecrag\LED.bmp)")};
+    const QStringList waves = {QStringLiteral(R"(C:\Windows\media\nosuch.wav)"),
+                               corrupt("broken.wav", "RIFF....WAVEfmt ")};
+    const QString effectOnly = QStringLiteral(R"(C:\Windows\media\gone.wav)");
+
+    testing::internal::CaptureStderr();
+    for (const char *alias : {"first", "again"}) {
+        for (const QString &file : songs) {
+            EXPECT_EQ(send(QStringLiteral(R"(Open "%1" ALIAS %2 TYPE Sequencer wait)").arg(file, alias)).code,
+                      MciCannotOpenFile);
+            send(QStringLiteral("Close %1").arg(alias));
+        }
+        for (const QString &file : waves) {
+            EXPECT_EQ(send(QStringLiteral(R"(Open "%1" ALIAS %2 TYPE Waveaudio wait)").arg(file, alias)).code,
+                      MciCannotOpenFile);
+            send(QStringLiteral("Close %1").arg(alias));
+        }
+        // The sound effects meet the same waves: still one warning each.
+        for (const QString &file : waves + QStringList{effectOnly})
+            EXPECT_EQ(sndPlaySound(file, SND_ASYNC), 0);
+    }
+    EXPECT_EQ(sndPlaySound("C:\\Windows\\media\\ding.wav", SND_ASYNC), 1);
+    EXPECT_EQ(send(R"(Open "c:\program files\tumblecrag\midone.mid" ALIAS song TYPE Sequencer wait)").code, MciOk);
+    send("Close song");
+    const QString warnings = QString::fromStdString(testing::internal::GetCapturedStderr());
+
+    for (const QString &file : songs + waves + QStringList{effectOnly})
+        EXPECT_EQ(linesNaming(warnings, file), 1) << qPrintable(file) << " in:\n" << qPrintable(warnings);
+    EXPECT_FALSE(warnings.contains("ding.wav")) << qPrintable(warnings);
+    EXPECT_FALSE(warnings.contains("midone.mid")) << qPrintable(warnings);
 }

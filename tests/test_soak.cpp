@@ -3,11 +3,16 @@
 // adds its own controls to the list of actions below.
 #include "bonus/frmSlotTumblecrag.h"
 #include "game/score_entries.h"
+#include "media/mci.h"
+#include "media/media_testing.h"
+#include "media/mmedia1.h"
 #include "table_fixture.h"
+#include "toolkit/dialogs.h"
 
 #include <deque>
 #include <functional>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -64,7 +69,6 @@ std::vector<Action> tableActions(frmTumblecrag &table)
              {QStringLiteral("timMarque"), QStringLiteral("timInvalidEntry"), QStringLiteral("timGameOver"),
               QStringLiteral("timGameTimer")},
              1.0);
-    addTicks(actions, &table, {QStringLiteral("TimerMusic")}, 0.2);
     return actions;
 }
 
@@ -106,6 +110,102 @@ std::vector<Action> modeActions(frmTumblecrag &table, std::mt19937 &generator)
                            }
                        }});
     return actions;
+}
+
+// The songs of the music schedule by the second of the cycle they start at.
+constexpr std::pair<int, const char *> Songs[] = {
+    {2, "midseven"}, {68, "midone"}, {248, "midtwo"}, {427, "midthree"}, {476, "midfour"}};
+
+// The song heard at a second of the cycle: the last one started by then,
+// which before the first song's second is the one that ended the cycle.
+QString songDue(int second)
+{
+    const char *due = std::rbegin(Songs)->second;
+    for (const auto &[start, name] : Songs)
+        if (second >= start)
+            due = name;
+    return QStringLiteral("c:\\program files\\tumblecrag\\%1.mid").arg(QLatin1String(due));
+}
+
+bool songStartsAt(int second)
+{
+    return std::any_of(std::begin(Songs), std::end(Songs), [second](const auto &song) { return song.first == second; });
+}
+
+// What the music should be doing, followed from the soak's own choices.
+struct MusicWatch
+{
+    bool timerOn = false; // as the last Start Music answer or Stop Music left it
+    bool ticked = false;  // the event was a tick of the music timer
+    int minute = 0;       // of the clock at that tick
+    QString alias;        // the song open in the media layer, "" while none
+    QString closedAlias;  // the song closed before it
+    std::set<QString> songsOpened;
+    int opens = 0;
+    int stops = 0;
+};
+
+// Start Music answered Yes or No, Stop Music, and the music timer's ticks,
+// the clock standing at a random minute for each song's alias.
+std::vector<Action> musicActions(frmTumblecrag &table, std::mt19937 &generator, MusicWatch &watch)
+{
+    std::vector<Action> actions;
+    addMenu(actions, table, QStringLiteral("mnuStartMusic"), 0.1, [&generator, &watch] {
+        watch.timerOn = std::bernoulli_distribution(0.8)(generator);
+        seam::scriptMsgBox(watch.timerOn ? vbYes : vbNo);
+    });
+    addMenu(actions, table, QStringLiteral("mnuStopMusic"), 0.03, [&watch] { watch.timerOn = false; });
+    actions.push_back({QStringLiteral("TimerMusic tick"), 4.0, [&table, &generator, &watch] {
+                           watch.minute = std::uniform_int_distribution<int>(0, 59)(generator);
+                           mediaseam::setMinuteOfHour(watch.minute);
+                           watch.ticked = seam::fireTimer(&table, QStringLiteral("TimerMusic"));
+                       }});
+    return actions;
+}
+
+// The commands an event sent are the music's own: a tick on a song's second
+// closes the song before and opens and plays the one due, Stop Music stops
+// the open song, and nothing else sends any. The media layer holds the open
+// song's device and no longer the one closed before it.
+QStringList checkMusic(frmTumblecrag &table, const QString &action, const QStringList &sent, MusicWatch &watch)
+{
+    QStringList problems;
+    const int second = Module1.MusicTick.value();
+    QStringList expected;
+    if (watch.ticked && songStartsAt(second)) {
+        if (!watch.alias.isEmpty()) {
+            expected << QStringLiteral("Close ") + watch.alias;
+            watch.closedAlias = watch.alias;
+        }
+        watch.alias = QStringLiteral("mid%1").arg(watch.minute);
+        expected << QStringLiteral(R"(Open "%1" ALIAS %2 TYPE Sequencer wait)").arg(songDue(second), watch.alias)
+                 << QStringLiteral("Play ") + watch.alias;
+        watch.songsOpened.insert(songDue(second));
+        ++watch.opens;
+    } else if (action == QStringLiteral("mnuStopMusic") && !watch.alias.isEmpty()) {
+        expected << QStringLiteral("Stop ") + watch.alias;
+        ++watch.stops;
+    }
+    if (sent != expected)
+        problems << QStringLiteral("%1 sent [%2], expected [%3]").arg(action, sent.join('|'), expected.join('|'));
+    if (seam::timerEnabled(&table, QStringLiteral("TimerMusic")) != watch.timerOn)
+        problems << QStringLiteral("the music timer is %1").arg(watch.timerOn ? "off" : "on");
+    if (second < 0 || second >= 600)
+        problems << QStringLiteral("music second %1").arg(second);
+    if (!watch.alias.isEmpty()) {
+        MMedia1 &player = *Module1.MusicPlayer;
+        if (player.Filename() != songDue(second))
+            problems << QStringLiteral("%1 is open at second %2").arg(player.Filename()).arg(second);
+        if (player.Status().isEmpty())
+            problems << QStringLiteral("the media layer does not know %1").arg(watch.alias);
+    }
+    if (!watch.closedAlias.isEmpty() && watch.closedAlias != watch.alias) {
+        char reply[32] = {};
+        const QByteArray status = QStringLiteral("Status %1 mode").arg(watch.closedAlias).toLocal8Bit();
+        if (mciSendString(status.constData(), reply, sizeof reply, 0) != MciUnknownDevice)
+            problems << QStringLiteral("the media layer still holds %1").arg(watch.closedAlias);
+    }
+    return problems;
 }
 
 struct Sheet
@@ -292,6 +392,7 @@ struct SoakResult
 {
     int finishedGames = 0;
     int entriesTaken = 0;
+    MusicWatch music;
 };
 
 SoakResult soak(unsigned seed, int events)
@@ -301,6 +402,8 @@ SoakResult soak(unsigned seed, int events)
     std::mt19937 generator(seed);
     std::vector<Action> actions = tableActions(table);
     for (Action &action : modeActions(table, generator))
+        actions.push_back(std::move(action));
+    for (Action &action : musicActions(table, generator, result.music))
         actions.push_back(std::move(action));
     std::vector<double> weights;
     for (const Action &action : actions)
@@ -319,9 +422,12 @@ SoakResult soak(unsigned seed, int events)
             recent.pop_front();
         const int usedBefore = usedEntries();
         const int computerBefore = usedEntries(computerSheet(Module1));
+        mediaseam::clearCommands();
+        result.music.ticked = false;
         action.run();
 
-        QStringList problems = checkInvariants(table);
+        const QStringList sent = mediaseam::commands();
+        QStringList problems = checkInvariants(table) + checkMusic(table, action.name, sent, result.music);
         const int computerAfter = usedEntries(computerSheet(Module1));
         if (computerAfter > computerBefore + 1)
             problems << QStringLiteral("the computer took %1 entries in one turn").arg(computerAfter - computerBefore);
@@ -345,13 +451,21 @@ SoakResult soak(unsigned seed, int events)
 TEST(Soak, RandomPlayKeepsTheTableSound)
 {
     int finishedGames = 0;
+    std::set<QString> songsOpened;
+    int songStops = 0;
     for (unsigned seed : {1u, 7u, 42u, 1999u, 2024u, 65535u}) {
         SCOPED_TRACE(seed);
         seam::resetAll();
         const SoakResult result = soak(seed, 30000);
         finishedGames += result.finishedGames;
         EXPECT_GT(result.entriesTaken, 150) << "seed " << seed;
+        EXPECT_GE(result.music.opens, 5) << "seed " << seed;
+        songsOpened.insert(result.music.songsOpened.begin(), result.music.songsOpened.end());
+        songStops += result.music.stops;
     }
-    // The walk must reach full sheets, or the game-over paths go untried.
+    // The walk must reach full sheets, or the game-over paths go untried;
+    // and every song, and stops of them, or the media layer goes unsoaked.
     EXPECT_GT(finishedGames, 20);
+    EXPECT_EQ(songsOpened.size(), std::size(Songs));
+    EXPECT_GT(songStops, 40);
 }

@@ -136,6 +136,37 @@ TEST(RuntimeErrors, AMissingOrBrokenPictureNamesBothPathsAndEndsTheProgram)
     EXPECT_EQ(seam::exitCode(), 1);
 }
 
+TEST(RuntimeErrors, ABitmapShorterThanItsHeaderSaysIsAnInvalidPicture)
+{
+    QFile generated(dataDirectory() + "/dicespot5.bmp");
+    ASSERT_TRUE(generated.open(QIODevice::ReadOnly));
+    const QByteArray whole = generated.readAll();
+    QTemporaryDir dir;
+    auto copy = [&dir](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return dir.path() + "\\" + name;
+    };
+
+    const Picture intact = LoadPicture(copy("whole.bmp", whole));
+    EXPECT_FALSE(intact.pixmap.isNull());
+
+    for (const qsizetype size : {whole.size() / 2, whole.size() - 1, qsizetype(60)}) {
+        const QString name = QStringLiteral("cut%1.bmp").arg(size);
+        const QString gamePath = copy(name, whole.left(size));
+        try {
+            LoadPicture(gamePath);
+            ADD_FAILURE() << "no error raised for " << size << " of " << whole.size() << " bytes";
+        } catch (const RuntimeError &e) {
+            EXPECT_EQ(e.number(), 481);
+            EXPECT_TRUE(e.message().startsWith("Invalid picture")) << qPrintable(e.message());
+            EXPECT_TRUE(e.message().contains(gamePath)) << qPrintable(e.message());
+            EXPECT_TRUE(e.message().contains(dir.filePath(name))) << qPrintable(e.message());
+        }
+    }
+}
+
 TEST(RuntimeErrors, AnOverflowInAHandlerIsReportedNotWrappedAndNothingRunsAfterIt)
 {
     Integer value = 32767;

@@ -4,12 +4,12 @@
 #include "media_seam_state.h"
 #include "sequencer_device.h"
 #include "toolkit/audio_device.h"
+#include "toolkit/load_warning.h"
 #include "toolkit/paths.h"
 #include "toolkit/seam_state.h"
 #include "wave_device.h"
 
 #include <QString>
-#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -46,7 +46,10 @@ int openDevice(const MciCommand &command, std::unique_ptr<MciDevice> &device)
     if (!audioDeviceOpen())
         return MciNoSoundDevice;
     const QString file = mapPath(command.device);
-    return sequencer ? openSequencer(file, device) : openWave(file, device);
+    const int error = sequencer ? openSequencer(file, device) : openWave(file, device);
+    if (error == MciCannotOpenFile)
+        warnCannotLoad(command.device, file);
+    return error;
 }
 
 int open(const MciCommand &command)
@@ -124,15 +127,17 @@ int execute(const QString &text, QString &answer)
     return MciBadCommand;
 }
 
+// An answer that does not fit, NUL and all, is an error and leaves the
+// reply empty.
 int writeReply(const QByteArray &bytes, char *reply, int length)
 {
-    if (!reply || length <= 0)
-        return bytes.isEmpty() ? MciOk : MciReplyTooLong;
-    const int room = length - 1;
-    const int count = std::min<int>(room, static_cast<int>(bytes.size()));
-    std::memcpy(reply, bytes.constData(), static_cast<size_t>(count));
-    reply[count] = '\0';
-    return bytes.size() > room ? MciReplyTooLong : MciOk;
+    if (bytes.isEmpty())
+        return MciOk;
+    if (!reply || length <= 0 || bytes.size() >= length)
+        return MciReplyTooLong;
+    std::memcpy(reply, bytes.constData(), static_cast<size_t>(bytes.size()));
+    reply[bytes.size()] = '\0';
+    return MciOk;
 }
 
 } // namespace
@@ -141,6 +146,9 @@ int mciSendString(const char *command, char *reply, int length, std::intptr_t ca
 {
     Q_UNUSED(callback);
     const QString text = QString::fromLocal8Bit(command ? command : "");
+    // A reused buffer must not show an earlier answer after this command.
+    if (reply && length > 0)
+        reply[0] = '\0';
     auto &seams = mediaseam::state();
     // Only tests read the log; a long run with music on must not grow it.
     if (seam::state().testMode)
@@ -148,8 +156,7 @@ int mciSendString(const char *command, char *reply, int length, std::intptr_t ca
     if (reply && length > 0 && !seams.replies.empty()) {
         const QByteArray scripted = seams.replies.front();
         seams.replies.pop_front();
-        std::memcpy(reply, scripted.constData(), static_cast<size_t>(std::min<qsizetype>(scripted.size(), length)));
-        return MciOk;
+        return writeReply(scripted, reply, length);
     }
     QString answer;
     const int error = execute(text, answer);

@@ -9,11 +9,13 @@
 // keeps the open devices by alias and plays them on the shared audio device:
 // MIDI songs through the mixer's synthesiser, waves on a mixer channel of
 // their own. Game paths are mapped to the data folder. Nothing here ever
-// reports to the user: a failure is only the returned code.
+// reports to the user: a failure is only the returned code, and a file that
+// cannot be loaded is named once on standard error, since it plays as silence.
 //
 // reply/length: a buffer the answer of a Status query is written into,
-// ended by NUL; callback: the window a "notify" would be sent to, which this
-// layer never does. Returns MciOk or one of the codes below.
+// ended by NUL; every other return leaves it empty. callback: the window a
+// "notify" would be sent to, which this layer never does. Returns MciOk or
+// one of the codes below.
 int mciSendString(const char *command, char *reply, int length, std::intptr_t callback);
 
 enum MciError : int {
@@ -26,5 +28,5 @@ enum MciError : int {
     MciUnsupportedType = 6,
     MciNotReady = 7,       // the device failed to open
     MciCannotPlay = 8,
-    MciReplyTooLong = 9,   // the answer was cut to the buffer
+    MciReplyTooLong = 9,   // the answer did not fit the buffer
 };

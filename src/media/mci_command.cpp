@@ -1,6 +1,7 @@
 #include "mci_command.h"
 
 #include <QStringList>
+#include <cmath>
 
 namespace {
 
@@ -69,7 +70,8 @@ bool readFlags(const QStringList &words, MciCommand &command)
             } else {
                 bool number = false;
                 command.seekTo = target.toDouble(&number);
-                if (!number)
+                // The reader takes "nan" and "inf", which are no position.
+                if (!number || !std::isfinite(command.seekTo))
                     return false;
                 command.seekTarget = MciCommand::SeekTarget::Position;
             }

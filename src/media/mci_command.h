@@ -15,7 +15,7 @@ struct MciCommand
     QString type;       // Open: the device type
     QString item;       // Status: length, position or mode (lower case)
     std::optional<SeekTarget> seekTarget;
-    double seekTo = 0;  // Seek: milliseconds
+    double seekTo = 0;  // Seek: milliseconds, a finite number
     bool wait = false;
 };
 

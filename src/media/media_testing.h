@@ -10,8 +10,8 @@ const QStringList &commands();
 void clearCommands();
 
 // The reply bytes (a NUL may stand inside) that the next command sent with a
-// reply buffer gets instead of the layer's own answer; that command then
-// goes no further than the log.
+// reply buffer gets instead of the layer's own answer, and written as that
+// would be; that command then goes no further than the log.
 void scriptReply(const QByteArray &reply);
 
 // The minute of the hour the media player reads from the clock.

@@ -1,5 +1,7 @@
 #include "audio_device.h"
 
+#include "sound.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -37,6 +39,7 @@ void closeAudioDevice()
         return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    releaseSounds();
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

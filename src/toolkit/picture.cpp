@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "bitmap_size.h"
 #include "errors.h"
 #include "paths.h"
 
@@ -14,7 +15,7 @@ Picture LoadPicture(const QString &gamePath)
     if (found != cache.constEnd())
         return {gamePath, found.value()};
     QPixmap pixmap;
-    if (!pixmap.load(file)) {
+    if (!pixmap.load(file) || isCutBitmap(file)) {
         if (!QFileInfo::exists(file))
             throw RuntimeError(53, QStringLiteral("File not found: %1 (looked for %2)").arg(gamePath, file));
         throw RuntimeError(481,

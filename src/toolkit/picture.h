@@ -12,6 +12,7 @@ struct Picture
 
 // Loads a bitmap by the game's path, mapped onto the data folder. Pictures
 // are kept after their first load. A missing file, or one that cannot be
-// read as a picture, raises a RuntimeError that says which and names both
-// the game's path and the file looked for.
+// read as a picture (a bitmap shorter than its headers say among them),
+// raises a RuntimeError that says which and names both the game's path and
+// the file looked for.
 Picture LoadPicture(const QString &gamePath);

@@ -1,23 +1,35 @@
 #include "sound.h"
 
 #include "audio_device.h"
+#include "load_warning.h"
 #include "paths.h"
 #include "seam_state.h"
+#include "testing.h"
 
 #include <SDL_mixer.h>
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
-// Decoded sounds stay for the run: the same few effects play over and over.
-Mix_Chunk *chunkFor(const QString &file)
+// Decoded sounds stay while the sound device is open: the same few effects
+// play over and over.
+QHash<QString, Mix_Chunk *> &cache()
 {
-    static QHash<QString, Mix_Chunk *> cache;
-    auto found = cache.constFind(file);
-    if (found != cache.constEnd())
+    static QHash<QString, Mix_Chunk *> chunks;
+    return chunks;
+}
+
+Mix_Chunk *chunkFor(const QString &gamePath)
+{
+    const QString file = mapPath(gamePath);
+    auto found = cache().constFind(file);
+    if (found != cache().constEnd())
         return found.value();
     Mix_Chunk *chunk = Mix_LoadWAV(file.toLocal8Bit().constData());
-    cache.insert(file, chunk);
+    if (!chunk)
+        warnCannotLoad(gamePath, file);
+    cache().insert(file, chunk);
     return chunk;
 }
 
@@ -30,9 +42,23 @@ int sndPlaySound(const QString &gamePath, int flags)
         seam::state().sounds.append(gamePath);
     if (!audioDeviceOpen())
         return 0;
-    Mix_Chunk *chunk = chunkFor(mapPath(gamePath));
+    Mix_Chunk *chunk = chunkFor(gamePath);
     if (!chunk)
         return 0;
     Mix_HaltChannel(0);
     return Mix_PlayChannel(0, chunk, 0) >= 0 ? 1 : 0;
+}
+
+void releaseSounds()
+{
+    for (Mix_Chunk *chunk : std::as_const(cache()))
+        if (chunk)
+            Mix_FreeChunk(chunk);
+    cache().clear();
+}
+
+int seam::decodedSounds()
+{
+    const auto &chunks = cache();
+    return static_cast<int>(std::count_if(chunks.begin(), chunks.end(), [](Mix_Chunk *chunk) { return chunk; }));
 }

@@ -36,6 +36,9 @@ const std::vector<DialogCall> &dialogs();
 const QStringList &sounds();
 void clearSounds();
 
+// How many decoded sounds sndPlaySound keeps for playing again.
+int decodedSounds();
+
 // The game's own path of the picture a control shows ("" when none).
 QString picturePath(const QWidget *control);
 
