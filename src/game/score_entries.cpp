@@ -104,9 +104,8 @@ void clearDiceAndHolds()
 {
     auto &s = Module1;
     for (Integer *value : {&s.Die1, &s.Die2, &s.Die3, &s.Die4, &s.Die5, &s.Hold1, &s.Hold2, &s.Hold3, &s.Hold4,
-                           &s.Hold5})
+                           &s.Hold5, &s.PlayerRolled})
         *value = 0;
-    s.PlayerRolled = 0;
 }
 
 } // namespace

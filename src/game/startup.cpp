@@ -93,12 +93,11 @@ void frmTumblecrag::NewGame()
           &s.CompSmStraightScore, &s.CompLgStraightScore, &s.CompQuorvex50Score, &s.CompChanceScore,
           &s.CompQuorvex100Score, &s.CompUpperSubTotal, &s.CompUpperTotal, &s.CompGrandTotal,
           &s.CompGrandTotalShown, &s.Die1, &s.Die2, &s.Die3, &s.Die4, &s.Die5, &s.Hold1, &s.Hold2, &s.Hold3,
-          &s.Hold4, &s.Hold5})
+          &s.Hold4, &s.Hold5, &s.PlayerRolled})
         *score = 0;
     // A new game starts without the points of an earlier game's bonus round
     // or time-outs, and a countdown nobody can see never costs points.
     s.SlotWinnings = 0;
-    s.PlayerRolled = 0;
     s.TimeOutPenalty = 0;
     s.TimedGameOn = 0;
     BonusButton->setCaption(CStr(s.SlotWinnings));
