@@ -4,6 +4,7 @@
 #include "rain_button.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 QColor colour(int rgb)
@@ -22,6 +23,17 @@ QString storedPicturePath(const char *file)
 }
 
 namespace {
+
+// Qt keeps half an "x" between a bordered label's frame and its text; the
+// old run time drew the text straight inside the border. The gap stays only
+// where the line still fits under it, so a tall caption in a tight box shows
+// whole.
+void fitTextInsideBorder(Label *label)
+{
+    const QFontMetrics metrics(label->font());
+    const int spare = label->contentsRect().height() - metrics.height();
+    label->setIndent(std::clamp(spare, 0, metrics.horizontalAdvance(QLatin1Char('x')) / 2));
+}
 
 int layerOf(Kind kind)
 {
@@ -129,6 +141,8 @@ QWidget *create(QWidget *client, const ControlSpec &spec)
         widget->setFont(makeFont(spec.font));
         applyColours(widget, spec);
     }
+    if (spec.kind == Kind::Label && spec.border)
+        fitTextInsideBorder(static_cast<Label *>(widget));
     // A substitute face may stand a little taller than the old one; a
     // one-line label grows to keep its descenders.
     if (spec.kind == Kind::Label && spec.transparent) {

@@ -1,8 +1,11 @@
 #include "rain_button.h"
 
 #include <QEnterEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRegularExpression>
 
 RainButton::RainButton(QWidget *parent, const Look &look) : QAbstractButton(parent), m_look(look)
 {
@@ -13,6 +16,40 @@ RainButton::RainButton(QWidget *parent, const Look &look) : QAbstractButton(pare
 QSize RainButton::sizeHint() const
 {
     return {80, 24};
+}
+
+namespace {
+
+constexpr int SmallestCaptionPixels = 6;
+
+bool captionFits(const QFont &font, const QString &caption, const QRectF &area)
+{
+    const QFontMetrics metrics(font);
+    for (const QString &word : caption.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) + 2 > area.width())
+            return false;
+    const QRect box(0, 0, static_cast<int>(area.width()), static_cast<int>(area.height()));
+    return metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, caption).height() <= box.height();
+}
+
+} // namespace
+
+QRectF RainButton::captionArea() const
+{
+    return QRectF(rect()).adjusted(2.5, 1.5, -2.5, -1.5);
+}
+
+QFont RainButton::captionFont() const
+{
+    QFont fitted = font();
+    const QRectF area = captionArea();
+    for (int pixels = QFontInfo(fitted).pixelSize(); pixels > SmallestCaptionPixels; --pixels) {
+        fitted.setPixelSize(pixels);
+        if (captionFits(fitted, text(), area))
+            return fitted;
+    }
+    fitted.setPixelSize(SmallestCaptionPixels);
+    return fitted;
 }
 
 void RainButton::enterEvent(QEnterEvent *event)
@@ -69,10 +106,10 @@ void RainButton::paintEvent(QPaintEvent *)
         painter.drawRect(area.adjusted(3, 3, -3, -3));
     }
 
-    QRectF textArea = area.adjusted(2, 1, -2, -1);
+    QRectF textArea = captionArea();
     if (isDown())
         textArea.translate(1, 1);
-    painter.setFont(font());
+    painter.setFont(captionFont());
     if (m_look.shadow.isValid()) {
         painter.setPen(m_look.shadow);
         painter.drawText(textArea.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());

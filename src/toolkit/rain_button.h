@@ -28,6 +28,14 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the caption is drawn, inside the bevel.
+    QRectF captionArea() const;
+    // The plate's font, or a pixel size smaller where a stand-in face runs
+    // wider than the face the plate was laid out for: every word fits the
+    // caption area with a pixel to spare each side, the wrapped lines fit
+    // its height.
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent *) override;
     void enterEvent(QEnterEvent *) override;
