@@ -320,6 +320,20 @@ TEST(MidiLength, ComesFromTheTempoMap)
     EXPECT_DOUBLE_EQ(midiLengthMs(timeCode).value_or(-1), 500.0);
 }
 
+TEST(MidiLength, TheRunningStatusOfANoteLastsAcrossMetaAndSystemExclusiveEvents)
+{
+    // A quarter at 480 ticks: the note's end leans on the status of its start.
+    const QByteArray overText = header(0, 1, 0x01, 0xE0)
+                                + track(bytes({0x00, 0x90, 60, 100, 0x00, 0xFF, 0x01, 0x01, 0x58, 0x83, 0x60, 60, 0})
+                                        + EndOfTrack);
+    const QByteArray overSystemExclusive =
+        header(0, 1, 0x01, 0xE0)
+        + track(bytes({0x00, 0x90, 60, 100, 0x00, 0xF0, 0x03, 0x7E, 0x7F, 0xF7, 0x83, 0x60, 60, 0}) + EndOfTrack);
+
+    EXPECT_DOUBLE_EQ(midiLengthMs(overText).value_or(-1), 500.0);
+    EXPECT_DOUBLE_EQ(midiLengthMs(overSystemExclusive).value_or(-1), 500.0);
+}
+
 TEST(MidiLength, NothingForAFileThatIsNotMidi)
 {
     const QByteArray good = header(0, 1, 0x01, 0xE0) + track(bytes({0x83, 0x60, 0x90, 60, 100}) + EndOfTrack);

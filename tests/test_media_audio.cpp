@@ -13,10 +13,12 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -76,6 +78,123 @@ int loudestFrom(qint64 offset)
     for (qsizetype i = 0; i < data.size() / 2; ++i)
         loudest = std::max(loudest, std::abs(static_cast<int>(samples[i])));
     return loudest;
+}
+
+// A file of the given bytes in a folder; its full name.
+QString written(const QTemporaryDir &folder, const QString &name, const QByteArray &bytes)
+{
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+QByteArray littleEndian(qint64 value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    return out;
+}
+
+QByteArray riffChunk(const char *id, const QByteArray &body)
+{
+    return id + littleEndian(body.size(), 4) + body + QByteArray(body.size() % 2, '\0');
+}
+
+// A wave as other programs write it: a tenth of a second of a 400 Hz square
+// tone at 8000 frames a second, or ADPCM blocks of their own length. Where
+// its samples end, and how long it plays.
+struct ForeignWave
+{
+    QString name;
+    QByteArray bytes;
+    qsizetype samplesEnd;
+    double ms;
+};
+
+constexpr int WaveRate = 8000;
+constexpr int ToneFrames = 800;
+
+// The upper half of the tone's square.
+bool high(int frame)
+{
+    return frame / 10 % 2 == 0;
+}
+
+ForeignWave foreignWave(const QString &name, int tag, int channels, int bits, int blockAlign,
+                        const QByteArray &extension, const QByteArray &samples, qint64 frames,
+                        const QByteArray &before = {}, const QByteArray &after = {})
+{
+    QByteArray format = littleEndian(tag, 2) + littleEndian(channels, 2) + littleEndian(WaveRate, 4)
+                        + littleEndian(static_cast<qint64>(WaveRate) * blockAlign, 4) + littleEndian(blockAlign, 2)
+                        + littleEndian(bits, 2);
+    QByteArray chunks = riffChunk("fmt ", tag == 1 ? format : format + littleEndian(extension.size(), 2) + extension);
+    if (tag != 1)
+        chunks += riffChunk("fact", littleEndian(frames, 4));
+    chunks += before;
+    const qsizetype samplesEnd = 12 + chunks.size() + 8 + samples.size();
+    chunks += riffChunk("data", samples) + after;
+    return {name, "RIFF" + littleEndian(chunks.size() + 4, 4) + "WAVE" + chunks, samplesEnd,
+            frames * 1000.0 / WaveRate};
+}
+
+QByteArray pcmTone(int channels, int bytes, qint64 loud, qint64 quiet)
+{
+    QByteArray out;
+    for (int frame = 0; frame < ToneFrames; ++frame)
+        for (int c = 0; c < channels; ++c)
+            out += littleEndian(high(frame) ? loud : quiet, bytes);
+    return out;
+}
+
+QByteArray byteTone(char loud, char quiet)
+{
+    QByteArray out;
+    for (int frame = 0; frame < ToneFrames; ++frame)
+        out.append(high(frame) ? loud : quiet);
+    return out;
+}
+
+// ADPCM blocks of a block header and nibbles that climb for half the block
+// and fall for the other half: loud enough to hear, simple enough to write.
+QByteArray adpcmBlock(const QByteArray &header, int size)
+{
+    const int nibbleBytes = size - static_cast<int>(header.size());
+    return header + QByteArray(nibbleBytes / 2, '\x77') + QByteArray(nibbleBytes - nibbleBytes / 2, '\x99');
+}
+
+std::vector<ForeignWave> foreignWaves()
+{
+    const QByteArray info = riffChunk("LIST", "INFO" + riffChunk("ISFT", "Recorder"));
+    const QByteArray imaHeader = littleEndian(0, 2) + littleEndian(0, 1) + littleEndian(0, 1);
+    const QByteArray imaBlock = adpcmBlock(imaHeader, 256);
+    constexpr int ImaBlockFrames = 1 + (256 - 4) * 2;
+    QByteArray msCoefficients = littleEndian(7, 2);
+    for (int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232})
+        msCoefficients += littleEndian(c, 2);
+    const QByteArray msBlock = adpcmBlock(littleEndian(0, 1) + littleEndian(16, 2) + littleEndian(0, 4), 256);
+    constexpr int MsBlockFrames = 2 + (256 - 7) * 2;
+
+    return {
+        foreignWave("unsigned8.wav", 1, 1, 8, 1, {}, pcmTone(1, 1, 228, 28), ToneFrames),
+        foreignWave("mono16.wav", 1, 1, 16, 2, {}, pcmTone(1, 2, 20000, -20000), ToneFrames),
+        foreignWave("stereo16.wav", 1, 2, 16, 4, {}, pcmTone(2, 2, 20000, -20000), ToneFrames),
+        foreignWave("mono24.wav", 1, 1, 24, 3, {}, pcmTone(1, 3, 20000 << 8, -20000 << 8), ToneFrames),
+        foreignWave("mono32.wav", 1, 1, 32, 4, {}, pcmTone(1, 4, 20000LL << 16, -20000LL << 16), ToneFrames),
+        foreignWave("float32.wav", 3, 1, 32, 4, {},
+                    pcmTone(1, 4, std::bit_cast<qint32>(0.6f), std::bit_cast<qint32>(-0.6f)), ToneFrames),
+        foreignWave("mulaw.wav", 7, 1, 8, 1, {}, byteTone('\x90', '\x10'), ToneFrames),
+        foreignWave("alaw.wav", 6, 1, 8, 1, {}, byteTone('\xBA', '\x3A'), ToneFrames),
+        foreignWave("imaadpcm.wav", 0x11, 1, 4, 256, littleEndian(ImaBlockFrames, 2), imaBlock + imaBlock,
+                    2 * ImaBlockFrames),
+        // Some encoders end on a block that holds only the frames left.
+        foreignWave("imaadpcmshortend.wav", 0x11, 1, 4, 256, littleEndian(ImaBlockFrames, 2),
+                    imaBlock + imaBlock + imaHeader + QByteArray(4, '\x77'), 2 * ImaBlockFrames + 9),
+        foreignWave("msadpcm.wav", 2, 1, 4, 256, littleEndian(MsBlockFrames, 2) + msCoefficients, msBlock + msBlock,
+                    2 * MsBlockFrames),
+        foreignWave("listed16.wav", 1, 1, 16, 2, {}, pcmTone(1, 2, 20000, -20000), ToneFrames, info, info),
+    };
 }
 
 class OnDisk : public ::testing::Test
@@ -298,4 +417,85 @@ TEST_F(OnDisk, ASongOrWaveThatCannotBeLoadedIsSilenceWithOneWarningNamingIt)
         EXPECT_EQ(linesNaming(warnings, file), 1) << qPrintable(file) << " in:\n" << qPrintable(warnings);
     EXPECT_FALSE(warnings.contains("ding.wav")) << qPrintable(warnings);
     EXPECT_FALSE(warnings.contains("midone.mid")) << qPrintable(warnings);
+}
+
+TEST_F(OnDisk, WavesOfEveryCommonFormPlayWholeWithoutAWarning)
+{
+    QTemporaryDir folder;
+    const std::vector<ForeignWave> waves = foreignWaves();
+    QStringList files;
+    testing::internal::CaptureStderr();
+    for (const ForeignWave &wave : waves) {
+        files.append(written(folder, wave.name, wave.bytes));
+        const Sent opened = send(QStringLiteral(R"(Open "%1" ALIAS form TYPE Waveaudio wait)").arg(files.last()));
+        EXPECT_EQ(opened.code, MciOk) << qPrintable(wave.name);
+        if (opened.code == MciOk) {
+            // Within rounding and a last ADPCM block that is not full, which
+            // the mixer leaves out.
+            EXPECT_NEAR(number("Status form length"), wave.ms, 2.0) << qPrintable(wave.name);
+            const qint64 beforePlay = writtenSoFar();
+            EXPECT_EQ(send("Play form wait").code, MciOk) << qPrintable(wave.name);
+            pause(100);
+            EXPECT_GT(loudestFrom(beforePlay), 1000) << qPrintable(wave.name);
+        }
+        send("Close form");
+    }
+    for (const QString &file : files)
+        EXPECT_EQ(sndPlaySound(file, SND_ASYNC), 1) << qPrintable(file);
+    const QString warnings = QString::fromStdString(testing::internal::GetCapturedStderr());
+    for (const QString &file : files)
+        EXPECT_EQ(linesNaming(warnings, file), 0) << qPrintable(file) << " in:\n" << qPrintable(warnings);
+}
+
+TEST_F(OnDisk, AWaveCutShortIsSilenceWithOneWarningNamingIt)
+{
+    QTemporaryDir folder;
+    QStringList cut;
+    for (const ForeignWave &wave : foreignWaves()) {
+        const QString stem = wave.name.chopped(4);
+        cut.append(written(folder, stem + "-half.wav", wave.bytes.left(wave.bytes.size() / 2)));
+        cut.append(written(folder, stem + "-header.wav", wave.bytes.left(44)));
+        cut.append(written(folder, stem + "-onebyteshort.wav", wave.bytes.left(wave.samplesEnd - 1)));
+    }
+
+    testing::internal::CaptureStderr();
+    for (const char *alias : {"first", "again"}) {
+        for (const QString &file : cut) {
+            EXPECT_EQ(send(QStringLiteral(R"(Open "%1" ALIAS %2 TYPE Waveaudio wait)").arg(file, alias)).code,
+                      MciCannotOpenFile)
+                << qPrintable(file);
+            EXPECT_EQ(send(QStringLiteral("Status %1 mode").arg(alias)).reply, "not ready") << qPrintable(file);
+            send(QStringLiteral("Close %1").arg(alias));
+            EXPECT_EQ(sndPlaySound(file, SND_ASYNC), 0) << qPrintable(file);
+        }
+    }
+    const QString warnings = QString::fromStdString(testing::internal::GetCapturedStderr());
+    for (const QString &file : cut)
+        EXPECT_EQ(linesNaming(warnings, file), 1) << qPrintable(file) << " in:\n" << qPrintable(warnings);
+}
+
+TEST_F(OnDisk, ASongThatKeepsItsRunningStatusAcrossAMetaEventOpensPlaysAndLastsItsQuarter)
+{
+    // One track of 480 ticks a quarter and no tempo event, so its one quarter
+    // lasts 500 ms; the note ends in the running status of its start, over a
+    // text event.
+    const QByteArray song = QByteArray::fromHex("4D546864 00000006 0000 0001 01E0"
+                                                "4D54726B 00000011"
+                                                "00 903C64  00 FF010158  8360 3C00  00 FF2F00");
+    QTemporaryDir folder;
+    const QString file = written(folder, "textinside.mid", song);
+
+    testing::internal::CaptureStderr();
+    const Sent opened = send(QStringLiteral(R"(Open "%1" ALIAS tune TYPE Sequencer wait)").arg(file));
+    const QString warnings = QString::fromStdString(testing::internal::GetCapturedStderr());
+    ASSERT_EQ(opened.code, MciOk) << qPrintable(warnings);
+    EXPECT_EQ(linesNaming(warnings, file), 0) << qPrintable(warnings);
+    EXPECT_EQ(number("Status tune length"), 500.0);
+
+    const qint64 beforePlay = writtenSoFar();
+    ASSERT_EQ(send("Play tune").code, MciOk);
+    pause(300);
+    EXPECT_EQ(send("Status tune mode").reply, "playing");
+    EXPECT_GT(loudestFrom(beforePlay), 1000);
+    send("Close tune");
 }

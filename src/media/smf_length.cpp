@@ -95,8 +95,10 @@ std::optional<std::int64_t> readTrack(Reader track, std::vector<TempoChange> &te
                 return std::nullopt;
             status = runningStatus;
         }
+        // Meta and system-exclusive events leave the running status as it
+        // was: files in the wild lean on it across them, and the mixer plays
+        // those files.
         if (status == 0xFF) {
-            runningStatus = 0;
             const int type = track.byte();
             const std::uint32_t length = track.variable();
             if (type == 0x51 && length == 3) {
@@ -109,7 +111,6 @@ std::optional<std::int64_t> readTrack(Reader track, std::vector<TempoChange> &te
             if (type == 0x2F)
                 break;
         } else if (status == 0xF0 || status == 0xF7) {
-            runningStatus = 0;
             track.skip(track.variable());
         } else if (status >= 0x80 && status < 0xF0) {
             runningStatus = status;

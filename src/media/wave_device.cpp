@@ -2,6 +2,7 @@
 
 #include "mci.h"
 #include "toolkit/audio_device.h"
+#include "toolkit/wave_size.h"
 
 #include <SDL_mixer.h>
 
@@ -94,6 +95,8 @@ int openWave(const QString &file, std::unique_ptr<MciDevice> &device)
     int channels = 0;
     if (!Mix_QuerySpec(&frequency, &format, &channels))
         return MciNoSoundDevice;
+    if (isCutWave(file))
+        return MciCannotOpenFile;
     Mix_Chunk *chunk = Mix_LoadWAV(file.toLocal8Bit().constData());
     if (!chunk)
         return MciCannotOpenFile;
