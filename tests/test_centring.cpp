@@ -42,6 +42,42 @@ void expectCentred(Form &window, const QSize &client)
     EXPECT_EQ(window.client()->size(), client);
 }
 
+// A window manager that tells the frame only once the window is on screen,
+// after its first exposure, as fluxbox now and then does: the native window
+// goes on screen without its frame, so the window centres by its client size
+// first.
+class LateFrame
+{
+public:
+    explicit LateFrame(Form &window) : m_window(window)
+    {
+        m_window.winId();
+        m_framed = m_window.windowHandle()->flags();
+        m_window.windowHandle()->setFlags(m_framed | Qt::FramelessWindowHint);
+    }
+
+    // The frame arrives: the platform takes it up with the window's state
+    // and exposes the window anew.
+    void tell()
+    {
+        QWindow *handle = m_window.windowHandle();
+        handle->setFlags(m_framed);
+        handle->setWindowStates(handle->windowStates());
+        QCoreApplication::processEvents();
+    }
+
+private:
+    Form &m_window;
+    Qt::WindowFlags m_framed;
+};
+
+void expectOnScreenWithoutFrame(Form &window)
+{
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.windowHandle()->isExposed());
+    ASSERT_EQ(window.windowHandle()->frameGeometry(), window.windowHandle()->geometry());
+}
+
 } // namespace
 
 TEST(Centring, SplashTableAndSlotWindowCentreTheirOuterFrameOnThePrimaryScreen)
@@ -63,5 +99,33 @@ TEST(Centring, SplashTableAndSlotWindowCentreTheirOuterFrameOnThePrimaryScreen)
     frmSlotTumblecrag *slot = existingForm<frmSlotTumblecrag>();
     ASSERT_NE(slot, nullptr);
     expectCentred(*slot, QSize(4995 / 15, 4155 / 15));
+    EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
+}
+
+TEST(Centring, AFrameToldAfterTheFirstExposureCentresAgainUnlessThePlayerMovedTheWindow)
+{
+    auto &splash = form<frnTumblecragSplash>();
+    LateFrame splashFrame(splash);
+    splash.Show();
+    expectOnScreenWithoutFrame(splash);
+    splashFrame.tell();
+    {
+        SCOPED_TRACE("splash");
+        const QRect frame = splash.windowHandle()->frameGeometry();
+        EXPECT_GT(frame.height(), splash.height()) << "the frame was never told";
+        EXPECT_EQ(frame, centredFrame(frame.size()));
+        EXPECT_EQ(splash.client()->size(), QSize(6180 / 15, 4425 / 15));
+    }
+
+    // The player drags the table away before its frame is told.
+    auto &table = form<frmTumblecrag>();
+    LateFrame tableFrame(table);
+    click(splash.cmdEnter);
+    expectOnScreenWithoutFrame(table);
+    const QPoint moved = table.windowHandle()->position() + QPoint(-10, 25);
+    table.windowHandle()->setPosition(moved);
+    QCoreApplication::processEvents();
+    tableFrame.tell();
+    EXPECT_EQ(table.windowHandle()->position(), moved) << "the player's move was undone";
     EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
 }

@@ -94,16 +94,27 @@ void Form::placeCentred()
     const QPoint corner = screen.topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel);
     // Placed by the client's geometry: before the first show the widget does
     // not count the frame in its position yet, and the client keeps its size.
-    setGeometry(QRect(corner + QPoint(m_centredFrame.left(), m_centredFrame.top()), size()));
+    const QPoint place = corner + QPoint(m_centredFrame.left(), m_centredFrame.top());
+    m_placesAsked.append(place);
+    setGeometry(QRect(place, size()));
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    // Some platforms tell the frame only once the window is on screen: then
-    // the place is corrected at the first exposure.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        if (windowHandle()->frameMargins() != m_centredFrame)
+    // Window managers tell the frame when they please: before the first
+    // exposure, or a moment after it. Whenever it comes, the window centres
+    // anew, until the player takes it: a move to a place we never asked for
+    // (a late word of an earlier request is ours), or maximising or
+    // minimising it.
+    QWindow *window = windowHandle();
+    if (watched == window) {
+        const bool frameChanged = window->frameMargins() != m_centredFrame;
+        const bool movedByPlayer =
+            event->type() == QEvent::Move && !frameChanged && !m_placesAsked.contains(window->position());
+        const Qt::WindowStates taken = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (movedByPlayer || (window->windowStates() & taken))
+            watched->removeEventFilter(this);
+        else if (frameChanged)
             placeCentred();
     }
     return QMainWindow::eventFilter(watched, event);

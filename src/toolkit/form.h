@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -67,6 +68,7 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     QMargins m_centredFrame;
+    QList<QPoint> m_placesAsked;
 };
 
 // Twips left of (or above) a window centred in a screen: the difference taken
