@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "controls.h"
+#include "frame_request.h"
 #include "program.h"
 #include "seam_state.h"
 
@@ -73,19 +74,35 @@ void Form::centreOnScreen()
     // The native window comes first: a platform that knows its frame before
     // the first show tells it now, and the window appears in its place.
     create();
-    placeCentred();
+    placeCentred(expectedFrame());
     if (!isVisible())
         windowHandle()->installEventFilter(this);
 }
 
-void Form::placeCentred()
+namespace {
+
+// The frame the window manager last gave one of our windows: the best guess
+// for the next where the manager will not say before the window shows.
+QMargins lastFrameSeen;
+
+} // namespace
+
+QMargins Form::expectedFrame() const
+{
+    const QMargins known = windowHandle()->frameMargins();
+    if (!known.isNull())
+        return known;
+    return frameToCome(windowHandle()).value_or(lastFrameSeen);
+}
+
+void Form::placeCentred(const QMargins &frame)
 {
     QRect screen;
     if (const auto &forced = seam::state().screenPixels)
         screen = *forced;
     else if (QScreen *primary = QGuiApplication::primaryScreen())
         screen = primary->geometry();
-    m_centredFrame = windowHandle()->frameMargins();
+    m_centredFrame = frame;
     const QSize outer = size().grownBy(m_centredFrame);
     const int left = centredTwips(screen.width() * TwipsPerPixel, outer.width() * TwipsPerPixel);
     const int top = centredTwips(screen.height() * TwipsPerPixel, outer.height() * TwipsPerPixel);
@@ -108,14 +125,19 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     // minimising it.
     QWindow *window = windowHandle();
     if (watched == window) {
-        const bool frameChanged = window->frameMargins() != m_centredFrame;
+        // Until the window is framed the platform reports no frame at all,
+        // which says nothing against the frame the manager promised.
+        const QMargins frame = window->frameMargins();
+        if (!frame.isNull())
+            lastFrameSeen = frame;
+        const bool frameChanged = !frame.isNull() && frame != m_centredFrame;
         const bool movedByPlayer =
             event->type() == QEvent::Move && !frameChanged && !m_placesAsked.contains(window->position());
         const Qt::WindowStates taken = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
         if (movedByPlayer || (window->windowStates() & taken))
             watched->removeEventFilter(this);
         else if (frameChanged)
-            placeCentred();
+            placeCentred(frame);
     }
     return QMainWindow::eventFilter(watched, event);
 }

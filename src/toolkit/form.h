@@ -59,7 +59,8 @@ protected:
 
 private:
     void fitToClient();
-    void placeCentred();
+    QMargins expectedFrame() const;
+    void placeCentred(const QMargins &frame);
 
     PictureBox *m_client;
     int m_clientWidth;
