@@ -2,7 +2,7 @@
 
 #include "mci.h"
 #include "toolkit/audio_device.h"
-#include "toolkit/wave_size.h"
+#include "toolkit/whole_wave.h"
 
 #include <SDL_mixer.h>
 
@@ -95,9 +95,7 @@ int openWave(const QString &file, std::unique_ptr<MciDevice> &device)
     int channels = 0;
     if (!Mix_QuerySpec(&frequency, &format, &channels))
         return MciNoSoundDevice;
-    if (isCutWave(file))
-        return MciCannotOpenFile;
-    Mix_Chunk *chunk = Mix_LoadWAV(file.toLocal8Bit().constData());
+    Mix_Chunk *chunk = loadWholeWave(file);
     if (!chunk)
         return MciCannotOpenFile;
     if (Mix_AllocateChannels(-1) <= WaveChannel)

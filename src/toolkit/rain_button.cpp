@@ -25,7 +25,8 @@ constexpr int SmallestCaptionPixels = 6;
 bool captionFits(const QFont &font, const QString &caption, const QRectF &area)
 {
     const QFontMetrics metrics(font);
-    for (const QString &word : caption.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString &word : caption.split(blanks, Qt::SkipEmptyParts))
         if (metrics.horizontalAdvance(word) + 2 > area.width())
             return false;
     const QRect box(0, 0, static_cast<int>(area.width()), static_cast<int>(area.height()));

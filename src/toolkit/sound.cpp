@@ -5,7 +5,7 @@
 #include "paths.h"
 #include "seam_state.h"
 #include "testing.h"
-#include "wave_size.h"
+#include "whole_wave.h"
 
 #include <SDL_mixer.h>
 #include <QHash>
@@ -27,7 +27,7 @@ Mix_Chunk *chunkFor(const QString &gamePath)
     auto found = cache().constFind(file);
     if (found != cache().constEnd())
         return found.value();
-    Mix_Chunk *chunk = isCutWave(file) ? nullptr : Mix_LoadWAV(file.toLocal8Bit().constData());
+    Mix_Chunk *chunk = loadWholeWave(file);
     if (!chunk)
         warnCannotLoad(gamePath, file);
     cache().insert(file, chunk);

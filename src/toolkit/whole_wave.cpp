@@ -1,14 +1,13 @@
-#include "wave_size.h"
+#include "whole_wave.h"
 
 #include <QFile>
 #include <QtEndian>
+#include <SDL_mixer.h>
 
 namespace {
 
 constexpr qint64 RiffHeaderSize = 12;
 constexpr qint64 ChunkHeaderSize = 8;
-
-} // namespace
 
 bool isCutWave(const QString &file)
 {
@@ -30,4 +29,11 @@ bool isCutWave(const QString &file)
         chunk += ChunkHeaderSize + size + (size & 1);
     }
     return true;
+}
+
+} // namespace
+
+Mix_Chunk *loadWholeWave(const QString &file)
+{
+    return isCutWave(file) ? nullptr : Mix_LoadWAV(file.toLocal8Bit().constData());
 }
