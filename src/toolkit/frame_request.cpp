@@ -81,14 +81,15 @@ std::optional<QMargins> frameToCome(QWindow *window)
     xcb_flush(connection);
 
     // The answer is a property the manager sets on the window: left, right,
-    // top, bottom.
+    // top, bottom, in the screen's pixels. The window is placed in its own
+    // pixels, which a scaled screen makes larger, so the frame is scaled down
+    // and rounded as Qt rounds the frame it reports once the window shows.
     QElapsedTimer waited;
     waited.start();
     do {
         const std::vector<uint32_t> told = values(connection, id, extents, XCB_ATOM_CARDINAL, 4);
         if (told.size() == 4)
-            return QMargins(static_cast<int>(told[0]), static_cast<int>(told[2]), static_cast<int>(told[1]),
-                            static_cast<int>(told[3]));
+            return (QMarginsF(told[0], told[2], told[1], told[3]) / window->devicePixelRatio()).toMargins();
         QThread::msleep(2);
     } while (waited.elapsed() < AnswerWaitMs);
     managerIgnoresTheRequest = true;
