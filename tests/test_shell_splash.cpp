@@ -111,3 +111,41 @@ TEST(Splash, ClosingItWithoutEnterEndsTheProgram)
     EXPECT_EQ(existingForm<frnTumblecragSplash>(), nullptr);
     EXPECT_EQ(existingForm<frmTumblecrag>(), nullptr);
 }
+
+TEST(Splash, TheFocusedEnterButtonIsPressedByReturnAndTheKeypadsEnterAsBySpace)
+{
+    struct Press
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *name;
+    };
+    const Press presses[] = {{Qt::Key_Return, Qt::NoModifier, "Return"},
+                             {Qt::Key_Enter, Qt::KeypadModifier, "the keypad's Enter"},
+                             {Qt::Key_Space, Qt::NoModifier, "Space"}};
+    for (const Press &press : presses) {
+        SCOPED_TRACE(press.name);
+        seam::resetAll();
+        frnTumblecragSplash &splash = openSplash();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+        // Keys go where the player's keyboard sends them: to the focused control.
+        splash.Picture1->setFocus();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), press.key, press.modifiers);
+        EXPECT_EQ(existingForm<frmTumblecrag>(), nullptr) << "the die has the focus, not ENTER";
+
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), splash.cmdEnter);
+        QTest::keyClick(static_cast<QWidget *>(nullptr), press.key, press.modifiers);
+        dropClosedWindows();
+        frmTumblecrag *table = existingForm<frmTumblecrag>();
+        ASSERT_NE(table, nullptr) << "ENTER was not pressed";
+        EXPECT_EQ(openWindows(), QList<QWidget *>{table});
+
+        // The table's buttons take no focus: the same key presses none of them.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(table));
+        QTest::keyClick(static_cast<QWidget *>(nullptr), press.key, press.modifiers);
+        EXPECT_EQ(Module1.RollCount, 0);
+        EXPECT_EQ(table->txtRollOfDice->text(), "READY");
+        EXPECT_TRUE(seam::runtimeErrors().isEmpty()) << qPrintable(seam::runtimeErrors().join('\n'));
+    }
+}

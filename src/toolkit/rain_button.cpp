@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegularExpression>
@@ -67,6 +68,21 @@ void RainButton::leaveEvent(QEvent *event)
     m_hover = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+void RainButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt's button takes Space alone; a focused button on the desktop the
+    // game was drawn for is pressed by Enter too, at once, as a button
+    // captioned "ENTER" invites.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
 }
 
 void RainButton::paintEvent(QPaintEvent *)

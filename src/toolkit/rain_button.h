@@ -5,7 +5,8 @@
 // The gradient button: a caption on a fill that runs from its back colour to
 // its gradient colour (fill style 2 top to bottom, 3 left to right), with a
 // bevel, a hover highlight when mouse tracking is on, and a click. It takes
-// the keyboard focus only where its window lets it.
+// the keyboard focus only where its window lets it; with the focus, Space,
+// Return and the keypad's Enter press it.
 class RainButton : public QAbstractButton
 {
     Q_OBJECT
@@ -40,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent *) override;
     void enterEvent(QEnterEvent *) override;
     void leaveEvent(QEvent *) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Look m_look;
