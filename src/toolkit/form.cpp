@@ -47,6 +47,12 @@ void Form::Show()
         m_loaded = true;
         fitToClient();
         Form_Load();
+        // On a scaled screen Qt asks the window manager for sizes in steps
+        // of the scale, counted from a negative base size when the window
+        // names none, and fluxbox then grows the window to the largest size
+        // X allows. An empty base is not sent, and the steps count from 0.
+        create();
+        windowHandle()->setBaseSize(QSize(0, 0));
     }
     show();
     raise();
