@@ -4,7 +4,7 @@
 #include "media_seam_state.h"
 #include "sequencer_device.h"
 #include "toolkit/audio_device.h"
-#include "toolkit/load_warning.h"
+#include "toolkit/silence_warning.h"
 #include "toolkit/paths.h"
 #include "toolkit/seam_state.h"
 #include "wave_device.h"

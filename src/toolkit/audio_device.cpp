@@ -1,34 +1,20 @@
 #include "audio_device.h"
 
-#include "dialogs.h"
-#include "seam_state.h"
+#include "silence_warning.h"
 #include "sound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <cstdio>
 
 namespace {
 
 bool g_open = false;
-bool g_silenceTold = false;
-
-const bool resetRegistered = [] {
-    seam::resetHooks().push_back([] { g_silenceTold = false; });
-    return true;
-}();
 
 // Silence is no error for the game, but a player deserves to know that it is
-// the machine, not the game: one line for the run, with the audio library's
-// reason.
+// the machine, not the game.
 bool playWithoutSound()
 {
-    if (!g_silenceTold) {
-        g_silenceTold = true;
-        const char *reason = SDL_GetError();
-        std::fprintf(stderr, "%s: no sound device could be opened (%s); the game plays without sound\n",
-                     applicationTitle().toLocal8Bit().constData(), *reason ? reason : "no reason given");
-    }
+    warnNoSoundDevice(QString::fromLocal8Bit(SDL_GetError()));
     return false;
 }
 

@@ -1,7 +1,7 @@
 #include "sound.h"
 
 #include "audio_device.h"
-#include "load_warning.h"
+#include "silence_warning.h"
 #include "paths.h"
 #include "seam_state.h"
 #include "testing.h"
